@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs every build, test and run dependency from Debian's packages.
+# Safe to run repeatedly: it only calls apt-get when something is missing.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config git
+  clang libclang-rt-14-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  qtbase5-dev qttools5-dev qttools5-dev-tools
+  libopencv-dev libhpdf-dev libzbar-dev zbar-tools libturbojpeg0-dev
+  libx11-dev libxext-dev
+  xvfb xauth x11-apps imagemagick ffmpeg poppler-utils qpdf qrencode
+  iproute2 util-linux binutils procps
+  fonts-wqy-microhei papirus-icon-theme librsvg2-bin
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  echo "install-deps: all packages present"
+  exit 0
+fi
+
+echo "install-deps: installing ${missing[*]}"
+SUDO=""
+[ "$(id -u)" -eq 0 ] || SUDO=sudo
+$SUDO apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
