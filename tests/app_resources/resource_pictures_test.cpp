@@ -1,6 +1,7 @@
 // The compiled-in pictures: every path the program names resolves to a
 // drawable picture, and the resource tree holds nothing else.
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
@@ -158,6 +159,17 @@ private slots:
             const QImage image(QString(":/static/other/curtain_%1.png").arg(side));
             QVERIFY2(image.width() > image.height(), side);
         }
+    }
+
+    void eraserCursorLiesBesideTheProgram()
+    {
+        // Read from the program's folder, not the resources, and scaled to
+        // the 40 x 40 eraser square.
+        const QImage cursor(QCoreApplication::applicationDirPath() + "/cursor.png");
+        QVERIFY(!cursor.isNull());
+        QCOMPARE(cursor.width(), cursor.height());
+        QVERIFY(cursor.width() >= 40);
+        QVERIFY(cursor.hasAlphaChannel());
     }
 
     void folderPathsResolve()

@@ -1,5 +1,6 @@
 #!/usr/bin/python3
-"""Renders every PNG under app/resources/static/ from one icon set.
+"""Renders every PNG under app/resources/static/ from one icon set, and the
+eraser cursor that lies beside the program (beside_program/cursor.png).
 
 The glyphs come from the Papirus symbolic icons (Debian package
 papirus-icon-theme), which are 16x16 single-colour SVGs painted #444444.
@@ -20,7 +21,10 @@ import sys
 import tempfile
 
 ICON_SET = "/usr/share/icons/Papirus/symbolic"
-STATIC = os.path.normpath(os.path.join(os.path.dirname(__file__), "..", "static"))
+RESOURCES = os.path.normpath(os.path.join(os.path.dirname(__file__), ".."))
+STATIC = os.path.join(RESOURCES, "static")
+# Pictures the program reads from its own folder rather than the resources.
+BESIDE_PROGRAM = os.path.join(RESOURCES, "beside_program")
 
 # The look of the program: glyph ink on the grey panels, the accent blue
 # used for chosen states, and the banner/curtain colours.
@@ -203,6 +207,16 @@ def curtain_handle(edge):
     return document(width, height, [tab, square, grip])
 
 
+def eraser_cursor():
+    # The eraser removes a square of the cursor's size, so the cursor is that
+    # square: a dark outline inside a light one, visible on any picture.
+    return document(64, 64, [
+        '<rect x="1" y="1" width="62" height="62" fill="none" stroke="%s" stroke-width="2"/>' % WHITE,
+        '<rect x="3" y="3" width="58" height="58" fill="none" stroke="%s" stroke-width="2"/>' % INK,
+        '<rect x="5" y="5" width="54" height="54" fill="%s" fill-opacity="0.15"/>' % WHITE,
+    ])
+
+
 def all_pictures():
     pictures = {}
     for name, (source, colour, canvas, size) in GLYPHS.items():
@@ -222,8 +236,8 @@ def all_pictures():
     return pictures
 
 
-def render(name, svg, workdir):
-    out = os.path.join(STATIC, name + ".png")
+def render(name, svg, workdir, folder=STATIC):
+    out = os.path.join(folder, name + ".png")
     os.makedirs(os.path.dirname(out), exist_ok=True)
     src = os.path.join(workdir, name.replace("/", "_") + ".svg")
     with open(src, "w", encoding="utf-8") as f:
@@ -238,6 +252,7 @@ def main():
         pictures = all_pictures()
         for name in sorted(pictures):
             render(name, pictures[name], workdir)
+        render("cursor", eraser_cursor(), workdir, BESIDE_PROGRAM)
     print("render_icons: %d pictures written under %s" % (len(pictures), STATIC))
 
 
