@@ -42,11 +42,12 @@ PANEL_CANVAS, PANEL_GLYPH = 64, 32
 
 # name -> (source glyph, colour, canvas size, glyph size)
 GLYPHS = {
-    # Title bar, 32 pixels high.
-    "head/software_settings": ("apps/org.gnome.Settings", INK, 32, 20),
-    "head/software_help": ("apps/help-browser", INK, 32, 20),
-    "head/software_min": ("actions/window-minimize", INK, 32, 20),
-    "head/software_close": ("actions/window-close", INK, 32, 20),
+    # Title bar, 32 pixels high; the buttons keep the default 16-pixel icon
+    # size, so the glyph fills most of the canvas.
+    "head/software_settings": ("apps/org.gnome.Settings", INK, 32, 26),
+    "head/software_help": ("apps/help-browser", INK, 32, 26),
+    "head/software_min": ("actions/window-minimize", INK, 32, 26),
+    "head/software_close": ("actions/window-close", INK, 32, 26),
     # Side bar.
     "side/fenbianlv": ("actions/image-resize", INK, PANEL_CANVAS, PANEL_GLYPH),
     "side/zuozhuan": ("actions/object-rotate-left", INK, PANEL_CANVAS, PANEL_GLYPH),
@@ -77,10 +78,11 @@ GLYPHS = {
     "pizhu/qingchu": ("actions/edit-delete", INK, 48, 28),
     "pizhu/save": ("actions/document-save", INK, 48, 28),
     # Side-panel toggle: collapse while the panels show, expand while hidden.
-    "btn_show": ("actions/view-restore", INK, PANEL_CANVAS, PANEL_GLYPH),
-    "btn_hide": ("actions/view-fullscreen", INK, PANEL_CANVAS, PANEL_GLYPH),
+    # The round button (80 or 50 wide) shows it at about half its width.
+    "btn_show": ("actions/view-restore", INK, PANEL_CANVAS, 44),
+    "btn_hide": ("actions/view-fullscreen", INK, PANEL_CANVAS, 44),
     # Microphone button of the recording clock (40x40).
-    "mai": ("devices/audio-input-microphone", INK, 40, 24),
+    "mai": ("devices/audio-input-microphone", INK, 40, 28),
     # Status banner on black: success, failure, close.
     "other/widget_state_dui": ("status/process-completed", OK_GREEN, 40, 36),
     "other/widget_state_cuo": ("actions/edit-clear-all", FAIL_RED, 40, 36),
@@ -157,7 +159,7 @@ def screen_recording(colour):
 def muted_microphone():
     # The set draws its muted microphone at 35 % opacity (a disabled look);
     # the button needs it as legible as the live one.
-    return centred_glyph("status/microphone-disabled", INK, 40, 24, keep_opacity=False)
+    return centred_glyph("status/microphone-disabled", INK, 40, 28, keep_opacity=False)
 
 
 def swatch(colour):
