@@ -233,6 +233,30 @@ TEST(UdpStream, SecondServerOnTheSameAddressCannotStart)
     EXPECT_FALSE(nowhere.start(bad));
 }
 
+TEST(UdpStream, FaultKnobsTakeEffectWhileRunning)
+{
+    PatternSource source;
+    camsim::StreamServer server("127.61.10.1", source);
+    ASSERT_TRUE(server.start({}));
+    UdpViewer viewer("127.61.10.1");
+    viewer.control(1);
+    std::vector<uint8_t> d;
+    ASSERT_TRUE(viewer.receive(d));
+
+    camsim::StreamFaults faults;
+    faults.loss = 1.0;
+    server.setFaults(faults);
+    // Fault counters are published after a frame is done, so once a drop
+    // shows, every later frame is made under the new knobs.
+    ASSERT_TRUE(eventually([&] { return server.stats().faultCounters().dropped > 0; }));
+    const camsim::StreamCounts before = server.stats().counts();
+    ASSERT_TRUE(eventually([&] { return server.stats().counts().framesSent >= before.framesSent + 3; }));
+    EXPECT_EQ(server.stats().counts().datagramsSent, before.datagramsSent);
+
+    server.setFaults({});
+    ASSERT_TRUE(eventually([&] { return server.stats().counts().datagramsSent > before.datagramsSent; }));
+}
+
 int connectTo(const std::string &ip)
 {
     const int fd = socket(AF_INET, SOCK_STREAM, 0);
