@@ -136,8 +136,19 @@ cv::Mat SceneRenderer::renderPose(int pose) const
     std::vector<cv::Point> shadowPoly(shadow.begin(), shadow.end());
     cv::fillConvexPoly(picture, shadowPoly, cv::Scalar(35, 60, 90), cv::LINE_AA);
 
-    cv::warpAffine(sheet_, picture, rotation, picture.size(), cv::INTER_LINEAR,
-                   cv::BORDER_TRANSPARENT);
+    // Warp only over the sheet's bounding box: the rest of a 4K picture
+    // would cost most of the time and change nothing.
+    std::vector<cv::Point2f> placed;
+    cv::transform(corners, placed, rotation);
+    const cv::Rect box = cv::boundingRect(placed) & cv::Rect(0, 0, width_, height_);
+    if (!box.empty()) {
+        cv::Mat local = rotation.clone();
+        local.at<double>(0, 2) -= box.x;
+        local.at<double>(1, 2) -= box.y;
+        cv::Mat target = picture(box);
+        cv::warpAffine(sheet_, target, local, box.size(), cv::INTER_LINEAR,
+                       cv::BORDER_TRANSPARENT);
+    }
     bandBase_.copyTo(picture(cv::Rect(0, 0, width_, bandRows_)));
     return picture;
 }
