@@ -7,47 +7,76 @@
 // row) and kept; a frame is its pose with the display bar encoded afresh
 // for the frame counter and spliced in, plus a comment tag naming the
 // counter. So a frame costs one encode of a thin strip, not of the whole
-// picture, which keeps 3840x2880 at 30 frames/s on one core. Poses are
-// encoded on first use; prepare() encodes them all up front.
+// picture, which keeps 3840x2880 at 30 frames/s on one core.
 //
-// The JPEG quality starts at 90 and is lowered in steps of 5 (down to 20)
-// until every pose stays below 85 % of the byte limit, leaving room for the
-// strip and the tag. A change of picture size or limit starts over.
+// After a change of picture size the first pose is encoded at once and the
+// others by a helper thread; until a pose is ready the nearest ready one is
+// shown, so the rate holds while the motion fills in. prepare() waits until
+// every pose is ready.
 //
-// Thread rules: see FrameSource; the camera state may change concurrently
-// (it has its own lock) and is read once per frame.
+// The JPEG quality starts at 90; a pose that does not stay below 85 % of the
+// byte limit (leaving room for the strip and the tag) is encoded again 5
+// lower (down to 20), and later poses keep the lower quality. Each pose
+// remembers its quality so the strip is encoded to match it.
+//
+// Thread rules: frame() is called by one sender thread at a time (see
+// FrameSource); prepare() and quality() only while no sender uses the
+// source. The source owns the helper thread: it starts it on a size change
+// and joins it on the next change, in prepare() and in its destructor. The
+// pose cache and quality are shared with the helper under one mutex; the
+// renderer is immutable once made and shared read-only. The camera state
+// has its own lock and is read once per frame.
 
 #include "sim_camera_state.h"
 #include "sim_scene_renderer.h"
 #include "sim_stream_frame_source.h"
 
+#include <atomic>
 #include <memory>
+#include <mutex>
+#include <thread>
 
 namespace camsim {
 
 class SceneFrameSource : public FrameSource {
 public:
     explicit SceneFrameSource(const SimCameraState &state);
+    ~SceneFrameSource() override;
+    SceneFrameSource(const SceneFrameSource &) = delete;
+    SceneFrameSource &operator=(const SceneFrameSource &) = delete;
 
     SourceFrame frame(uint32_t counter, size_t byteLimit) override;
 
-    // Encodes every pose for the current size and limit.
+    // Encodes every pose for the current size and limit before returning.
     void prepare(size_t byteLimit);
 
-    int quality() const { return quality_; }
+    // The quality new poses are encoded with.
+    int quality() const;
     // Whether the last frame was spliced (false: encoded whole).
     bool lastFrameSpliced() const { return lastSpliced_; }
 
 private:
+    struct Pose {
+        std::shared_ptr<const std::vector<uint8_t>> jpeg; // null until encoded
+        int quality = 0;
+    };
+
     void follow(size_t byteLimit);
-    const std::vector<uint8_t> &poseJpeg(int pose);
-    std::vector<uint8_t> encode(const cv::Mat &picture) const;
+    void stopHelper();
+    void fillPoses(); // helper thread body
+    Pose encodePose(int pose);
+    Pose poseFor(int pose);
 
     const SimCameraState &state_;
-    std::unique_ptr<SceneRenderer> renderer_;
+    std::shared_ptr<const SceneRenderer> renderer_;
     size_t byteLimit_ = 0;
+
+    mutable std::mutex mutex_; // guards poses_ and quality_
+    std::vector<Pose> poses_;
     int quality_ = 90;
-    std::vector<std::vector<uint8_t>> poses_;
+
+    std::atomic<bool> cancel_{false};
+    std::thread helper_;
     bool lastSpliced_ = false;
 };
 

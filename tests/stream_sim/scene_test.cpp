@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 #include <opencv2/imgcodecs.hpp>
 
+#include <algorithm>
+
 namespace {
 
 class SceneSource : public ::testing::Test {
@@ -41,6 +43,7 @@ TEST_F(SceneSource, FramesDecodeAtTheCurrentSizeAndFollowResolutionChanges)
 
 TEST_F(SceneSource, EveryFrameNamesItsCounterInTagAndPicture)
 {
+    source.prepare(1000000);
     // Frames 10 and 11 share a pose: only the display bar may differ.
     const auto a = source.frame(10, 1000000);
     const auto b = source.frame(11, 1000000);
@@ -60,6 +63,7 @@ TEST_F(SceneSource, EveryFrameNamesItsCounterInTagAndPicture)
 
 TEST_F(SceneSource, TheSheetMovesOverTheLoop)
 {
+    source.prepare(1000000);
     const cv::Mat first = cv::imdecode(source.frame(0, 1000000).jpeg, cv::IMREAD_GRAYSCALE);
     const cv::Mat later = cv::imdecode(source.frame(40, 1000000).jpeg, cv::IMREAD_GRAYSCALE);
     const cv::Rect below(0, 64, first.cols, first.rows - 64);
@@ -69,12 +73,31 @@ TEST_F(SceneSource, TheSheetMovesOverTheLoop)
 TEST_F(SceneSource, QualityDropsUntilFramesFitTheLimit)
 {
     ASSERT_TRUE(state.selectResolution(1280, 720));
-    const size_t roomy = source.frame(1, 2000000).jpeg.size();
+    source.prepare(2000000);
+    size_t roomy = 0;
+    for (uint32_t c = 0; c < 70; c += 3)
+        roomy = std::max(roomy, source.frame(c, 2000000).jpeg.size());
     const int roomyQuality = source.quality();
     const size_t limit = roomy * 2 / 3;
+    source.prepare(limit);
     for (uint32_t c = 0; c < 70; c += 3)
         EXPECT_LE(source.frame(c, limit).jpeg.size(), limit) << c;
     EXPECT_LT(source.quality(), roomyQuality);
+}
+
+TEST_F(SceneSource, ASizeChangeShowsTheNewSizeAtOnceAndFillsInTheMotion)
+{
+    source.prepare(1000000);
+    ASSERT_TRUE(state.selectResolution(320, 240));
+    // Straight after the change, without waiting for the helper.
+    const cv::Mat now = cv::imdecode(source.frame(40, 1000000).jpeg, cv::IMREAD_GRAYSCALE);
+    EXPECT_EQ(now.cols, 320);
+    EXPECT_EQ(now.rows, 240);
+    source.prepare(1000000);
+    const cv::Mat first = cv::imdecode(source.frame(0, 1000000).jpeg, cv::IMREAD_GRAYSCALE);
+    const cv::Mat later = cv::imdecode(source.frame(40, 1000000).jpeg, cv::IMREAD_GRAYSCALE);
+    const cv::Rect below(0, 40, 320, 200);
+    EXPECT_GT(cv::norm(first(below), later(below), cv::NORM_L1), 0.0);
 }
 
 TEST(SceneQr, CodeHasQuietZoneAndScales)
