@@ -40,17 +40,18 @@ void Packet66Reassembler::Slot::clear()
     seen.reset();
 }
 
-Packet66Reassembler::Packet66Reassembler(PacketSizeTracker &packetSize, FrameSink &sink)
-    : packetSize_(packetSize), sink_(sink)
+Packet66Reassembler::Packet66Reassembler(PacketSizeTracker &packetSize, FrameSink &sink,
+                                         size_t bufferBytes)
+    : packetSize_(packetSize), sink_(sink), bufferBytes_(bufferBytes)
 {
     for (Slot &slot : slots_)
-        slot.buffer.assign(kFrameBufferBytes, 0);
+        slot.buffer.assign(bufferBytes_, 0);
 }
 
 bool Packet66Reassembler::fits(uint32_t index, uint32_t payload) const
 {
     uint64_t end = static_cast<uint64_t>(index) * static_cast<uint64_t>(packetSize_.current()) + payload;
-    return end <= kFrameBufferBytes;
+    return end <= bufferBytes_;
 }
 
 void Packet66Reassembler::feed(const uint8_t *datagram, size_t length)
@@ -94,9 +95,9 @@ void Packet66Reassembler::startFrame(const uint8_t *datagram)
     Header66 h = readHeader(datagram);
     // Tiny totals are not pictures; totals beyond the buffer could never be
     // copied out.
-    if (h.total < kSmallestFrame || h.total > kFrameBufferBytes)
+    if (h.total < kSmallestFrame || h.total > bufferBytes_)
         return;
-    if (static_cast<uint64_t>(h.index) * h.payload + h.payload > kFrameBufferBytes)
+    if (static_cast<uint64_t>(h.index) * h.payload + h.payload > bufferBytes_)
         return;
     packetSize_.set(static_cast<int>(h.payload));
     Slot &slot = slots_[0].active ? slots_[1] : slots_[0];
@@ -117,7 +118,7 @@ void Packet66Reassembler::startFrame(const uint8_t *datagram)
 void Packet66Reassembler::complete(Slot &slot, const uint8_t *datagram)
 {
     Header66 h = readHeader(datagram);
-    if (h.total <= kFrameBufferBytes) {
+    if (h.total > 0 && h.total <= bufferBytes_) {
         sink_.setTiltWord(h.tilt);
         VideoFrame frame;
         frame.bytes = slot.buffer.data();

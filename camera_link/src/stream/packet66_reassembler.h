@@ -27,7 +27,9 @@ public:
     static constexpr int kMaxPackets = 1024;
     static constexpr uint32_t kSmallestFrame = 1501;
 
-    Packet66Reassembler(PacketSizeTracker &packetSize, FrameSink &sink);
+    // bufferBytes other than the default only for tests and fuzzers.
+    Packet66Reassembler(PacketSizeTracker &packetSize, FrameSink &sink,
+                        size_t bufferBytes = kFrameBufferBytes);
     // One datagram whose first byte is 0x66.
     void feed(const uint8_t *datagram, size_t length);
 
@@ -51,6 +53,7 @@ private:
 
     PacketSizeTracker &packetSize_;
     FrameSink &sink_;
+    const size_t bufferBytes_;
     Slot slots_[2];
 };
 

@@ -42,11 +42,12 @@ void Type3Reassembler::Slot::clear()
     seen.reset();
 }
 
-Type3Reassembler::Type3Reassembler(PacketSizeTracker &packetSize, FrameSink &sink)
-    : packetSize_(packetSize), sink_(sink)
+Type3Reassembler::Type3Reassembler(PacketSizeTracker &packetSize, FrameSink &sink,
+                                   size_t frameDataBytes)
+    : packetSize_(packetSize), sink_(sink), frameDataBytes_(frameDataBytes)
 {
     for (Slot &slot : slots_)
-        slot.data.assign(kFrameDataBytes, 0);
+        slot.data.assign(frameDataBytes_, 0);
 }
 
 void Type3Reassembler::feed(const uint8_t *datagram, size_t length)
@@ -59,7 +60,7 @@ void Type3Reassembler::feed(const uint8_t *datagram, size_t length)
         return;
     uint64_t end = static_cast<uint64_t>(h.index - 1) * static_cast<uint64_t>(packetSize_.current()) +
                    h.payload;
-    if (end > kFrameDataBytes)
+    if (end > frameDataBytes_)
         return;
 
     if (slots_[0].active && slots_[0].frameId == h.frameId) {
@@ -112,7 +113,7 @@ void Type3Reassembler::complete(Slot &slot, const uint8_t *datagram)
     Header3 h = readHeader(datagram);
     // The completing packet's total is the frame's length; one that is empty
     // or larger than the buffer cannot be handed out.
-    if (h.total > 0 && h.total <= kFrameDataBytes) {
+    if (h.total > 0 && h.total <= frameDataBytes_) {
         if (h.restorationOff == 0)
             restoreInvertedByte(slot.data.data(), h.total, h.info);
         VideoFrame frame;

@@ -26,10 +26,13 @@ public:
     static constexpr size_t kHeaderBytes = 51;
     // The frame buffer is 1 MiB of which the camera's design reserves 1040
     // bytes for slot state; frames keep that limit.
-    static constexpr size_t kFrameDataBytes = 0x100000 - 1040;
+    static constexpr size_t kSlotStateBytes = 1040;
+    static constexpr size_t kFrameDataBytes = 0x100000 - kSlotStateBytes;
     static constexpr int kMaxPackets = 1024;
 
-    Type3Reassembler(PacketSizeTracker &packetSize, FrameSink &sink);
+    // frameDataBytes other than the default only for tests and fuzzers.
+    Type3Reassembler(PacketSizeTracker &packetSize, FrameSink &sink,
+                     size_t frameDataBytes = kFrameDataBytes);
     // One datagram whose first byte is not 0x66 (its length has already been
     // shown to the packet size tracker).
     void feed(const uint8_t *datagram, size_t length);
@@ -53,6 +56,7 @@ private:
 
     PacketSizeTracker &packetSize_;
     FrameSink &sink_;
+    const size_t frameDataBytes_;
     Slot slots_[2];
 };
 

@@ -2,8 +2,10 @@
 
 namespace qv {
 
-UdpFrameAssembler::UdpFrameAssembler(FrameSink &sink)
-    : packet66_(packetSize_, sink), type3_(packetSize_, sink)
+UdpFrameAssembler::UdpFrameAssembler(FrameSink &sink, size_t frameBufferBytes)
+    : packet66_(packetSize_, sink, frameBufferBytes),
+      type3_(packetSize_, sink,
+             frameBufferBytes - Type3Reassembler::kSlotStateBytes)
 {
 }
 

@@ -19,7 +19,10 @@ namespace qv {
 
 class UdpFrameAssembler {
 public:
-    explicit UdpFrameAssembler(FrameSink &sink);
+    // A smaller frame buffer (more than 1040 bytes) only for tests and
+    // fuzzers.
+    explicit UdpFrameAssembler(FrameSink &sink,
+                               size_t frameBufferBytes = Packet66Reassembler::kFrameBufferBytes);
     void feed(const uint8_t *datagram, size_t length);
     int currentPacketSize() const { return packetSize_.current(); }
 
