@@ -27,7 +27,6 @@ std::unique_ptr<PreviewStream> PreviewStream::start(const char *ip, const qv::Pr
         new (std::nothrow) PreviewStream(std::move(address), options, std::move(queue)));
     if (!stream)
         return nullptr;
-    stream->running_ = true;
     try {
         stream->tcp_.start();
         stream->udp_.start();
@@ -46,7 +45,6 @@ void PreviewStream::stop()
     tcp_.wakeUp();
     tcp_.join();
     udp_.join();
-    running_ = false;
 }
 
 int PreviewStream::takeFrame(void *buffer, FrameInfo *info, int *kind, float *degree)

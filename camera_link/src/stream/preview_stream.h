@@ -64,7 +64,6 @@ private:
     qv::TiltAngle tilt_;
     qv::TcpReceiver tcp_;
     qv::UdpReceiver udp_;
-    bool running_ = false;
 };
 
 #endif
