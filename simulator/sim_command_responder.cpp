@@ -28,7 +28,7 @@ void replaceMagic(Bytes &reply)
 } // namespace
 
 SimCommandResponder::SimCommandResponder(SimCameraState &state, SimFaultScript &faults)
-    : state_(state), faults_(faults), handler_(state)
+    : faults_(faults), handler_(state)
 {
 }
 

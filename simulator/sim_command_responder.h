@@ -51,7 +51,6 @@ private:
     void respond(SimRequest &request, const sockaddr_in &from);
     void record(const SimRequest &request);
 
-    SimCameraState &state_;
     SimFaultScript &faults_;
     SimCommandHandler handler_;
     ResponderConfig config_;
