@@ -94,8 +94,10 @@ void SimCommandResponder::run()
     for (;;) {
         sockaddr_in from{};
         const long n = socket_->receive(buffer.data(), buffer.size(), &from);
-        if (n < 0)
+        if (n == SimUdpSocket::kInterrupted)
             return;
+        if (n < 0)
+            continue;
         SimRequest request = parseRequest(buffer.data(), static_cast<size_t>(n));
         request.from = describeAddress(from);
         respond(request, from);

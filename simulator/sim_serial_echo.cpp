@@ -36,8 +36,10 @@ void SimSerialEcho::run()
     for (;;) {
         sockaddr_in from{};
         const long n = socket_->receive(buffer.data(), buffer.size(), &from);
-        if (n < 0)
+        if (n == SimUdpSocket::kInterrupted)
             return;
+        if (n < 0)
+            continue;
         if (verbose_) {
             std::printf("camsim: serial %ld bytes from %s\n", n, describeAddress(from).c_str());
             std::fflush(stdout);

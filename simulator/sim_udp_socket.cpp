@@ -50,14 +50,14 @@ long SimUdpSocket::receive(uint8_t *buffer, size_t capacity, sockaddr_in *from)
         if (ready < 0 && errno == EINTR)
             continue;
         if (ready < 0 || (fds[1].revents & POLLIN))
-            return -1;
+            return kInterrupted;
         if (fds[0].revents & POLLIN)
             break;
     }
     socklen_t length = sizeof(sockaddr_in);
     const ssize_t n = ::recvfrom(fd_, buffer, capacity, 0, reinterpret_cast<sockaddr *>(from),
                                  &length);
-    return n < 0 ? -1 : static_cast<long>(n);
+    return n < 0 ? kReceiveFailed : static_cast<long>(n);
 }
 
 bool SimUdpSocket::sendTo(const uint8_t *bytes, size_t length, const sockaddr_in &to)

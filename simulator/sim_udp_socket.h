@@ -29,7 +29,10 @@ public:
     const std::string &error() const { return error_; }
 
     // One datagram (at most capacity bytes; longer ones are cut). Returns
-    // the byte count, or -1 once interrupted or on failure.
+    // the byte count, kInterrupted once interrupt() was called, or
+    // kReceiveFailed for a failed receive worth retrying.
+    static constexpr long kInterrupted = -1;
+    static constexpr long kReceiveFailed = -2;
     long receive(uint8_t *buffer, size_t capacity, sockaddr_in *from);
     bool sendTo(const uint8_t *bytes, size_t length, const sockaddr_in &to);
     void interrupt();

@@ -47,8 +47,10 @@ private:
         for (;;) {
             sockaddr_in from{};
             const long n = socket_.receive(buffer.data(), buffer.size(), &from);
-            if (n < 0)
+            if (n == camsim::SimUdpSocket::kInterrupted)
                 return;
+            if (n < 0)
+                continue;
             const Bytes request(buffer.begin(), buffer.begin() + n);
             // Counted before answering: a caller that has its answer sees it.
             const int index = count_++;
