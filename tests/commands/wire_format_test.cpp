@@ -2,6 +2,7 @@
 // and its limits, payload decoding and the key-event logic.
 
 #include "commands/frame9999.h"
+#include "commands/frame9999_commands.h"
 #include "commands/frame9999_payloads.h"
 #include "commands/key_counter_table.h"
 #include "commands/setcmd_frame.h"
@@ -310,6 +311,18 @@ TEST(UpdatePayload, UrlMustFitWithItsTerminator)
     const uint32_t server = htonl(0x0A000001); // url://10.0.0.1/ is 15 bytes
     EXPECT_TRUE(qv::updateUrl(server, std::string(112, 'p').c_str()));  // 127 + NUL
     EXPECT_FALSE(qv::updateUrl(server, std::string(113, 'p').c_str())); // 128 + NUL
+}
+
+TEST(DiscoveryPlan, BroadcastOnlyForRealAddresses)
+{
+    for (const char *ip : {"255.255.255.255", "192.168.1.255", "127.0.0.1"}) {
+        const qv::ExchangePlan plan = qv::discoveryPlan(ip);
+        EXPECT_TRUE(plan.broadcast) << ip;
+        EXPECT_EQ(plan.tries, 3);
+        EXPECT_EQ(plan.timeoutMs, 500);
+    }
+    for (const char *ip : {static_cast<const char *>(nullptr), "", "camera", "1.2.3.4.5"})
+        EXPECT_FALSE(qv::discoveryPlan(ip).broadcast) << (ip ? ip : "null");
 }
 
 } // namespace

@@ -49,7 +49,7 @@ QV_API int QV_SendGetVersionWithIp(const char *ip, char *ipOut)
         Frame9999Request request;
         request.code = kVersionCode;
         request.check = ReplyCheck::Code;
-        request.plan = {3, 0, 500, true};
+        request.plan = qv::discoveryPlan(ip);
         int version = 0;
         qv::runFrame9999(ip, request, [&](const Frame9999Reply &reply, const UdpLink &link) {
             // The link's peer is now whoever answered: that is the camera.

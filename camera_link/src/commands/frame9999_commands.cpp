@@ -1,5 +1,7 @@
 #include "frame9999_commands.h"
 
+#include "transport/socket_layer.h"
+
 namespace qv {
 
 int setByCode(const char *ip, uint16_t code, uint32_t a1, uint32_t a2, ReplyCheck check,
@@ -26,6 +28,13 @@ std::optional<int32_t> getByCode(const char *ip, uint16_t code, ReplyCheck check
     if (runFrame9999(ip, request, {}, &reply) != ExchangeOutcome::Accepted)
         return std::nullopt;
     return reply.value;
+}
+
+ExchangePlan discoveryPlan(const char *ip)
+{
+    in_addr parsed{};
+    const bool isAddress = ip && inet_pton(AF_INET, ip, &parsed) == 1;
+    return {3, 0, 500, isAddress};
 }
 
 } // namespace qv

@@ -20,6 +20,12 @@ int setByCode(const char *ip, uint16_t code, uint32_t a1, uint32_t a2, ReplyChec
 std::optional<int32_t> getByCode(const char *ip, uint16_t code, ReplyCheck check,
                                  int tries = 3, uint32_t a1 = 0);
 
+// Discovery: three tries of 500 ms with broadcast allowed, except for a text
+// that is no address at all. Such a text aims at 255.255.255.255; with
+// broadcast off it fails at the send instead of calling out to the whole
+// local network.
+ExchangePlan discoveryPlan(const char *ip);
+
 } // namespace qv
 
 #endif
