@@ -1,13 +1,9 @@
 #include "camera_search_worker.h"
 
-#include "camera_link_api.h"
-
 #include <cstring>
 
 CameraSearchWorker::CameraSearchWorker(VersionQuery query) : query_(std::move(query))
 {
-    if (!query_)
-        query_ = [](const char *ip, char *reply) { return QV_SendGetVersionWithIp(ip, reply); };
 }
 
 void CameraSearchWorker::query(const QString &broadcastAddress)

@@ -17,11 +17,13 @@ class CameraSearchWorker : public QObject {
     Q_OBJECT
 
 public:
-    // (address, 32-byte reply buffer) -> version; QV_SendGetVersionWithIp by
-    // default.
+    // (address, 32-byte reply buffer) -> version, as QV_SendGetVersionWithIp.
     using VersionQuery = std::function<int(const char *, char *)>;
 
-    explicit CameraSearchWorker(VersionQuery query = VersionQuery());
+    // The library's query.
+    static VersionQuery libraryQuery();
+
+    explicit CameraSearchWorker(VersionQuery query);
 
 public slots:
     void query(const QString &broadcastAddress);

@@ -38,7 +38,8 @@ Corvane::Corvane(QWidget *parent) : QWidget(parent), ui_(new Ui::CorvaneClass)
     sideShowAndHide();
     ui_->btn_side->hide();
 
-    wifiSelect_ = new MyWifiSelect;
+    wifiSelect_ = new MyWifiSelect(std::make_unique<WirelessBroadcastSource>(),
+                                   CameraSearchWorker::libraryQuery());
     wifiSelect_->show();
     connect(wifiSelect_, SIGNAL(sendWifiIp(QString)), this, SLOT(startWifiVideo(QString)));
     createLiveView();

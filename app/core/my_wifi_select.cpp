@@ -8,13 +8,11 @@
 #include <QThread>
 #include <QTimer>
 
-MyWifiSelect::MyWifiSelect(QWidget *parent, std::unique_ptr<BroadcastAddressSource> addresses,
-                           CameraSearchWorker::VersionQuery query)
+MyWifiSelect::MyWifiSelect(std::unique_ptr<BroadcastAddressSource> addresses,
+                           CameraSearchWorker::VersionQuery query, QWidget *parent)
     : QDialog(parent), ui_(new Ui::MyWifiSelectClass), addresses_(std::move(addresses)),
       query_(std::move(query))
 {
-    if (!addresses_)
-        addresses_ = std::make_unique<WirelessBroadcastSource>();
     ui_->setupUi(this);
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     setStyleSheet(QStringLiteral("background-color:#FAFAFA"));

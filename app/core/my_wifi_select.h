@@ -34,9 +34,10 @@ class MyWifiSelect : public QDialog {
 public:
     static constexpr const char *kAccessPointAddress = "192.168.10.123";
 
-    explicit MyWifiSelect(QWidget *parent = nullptr,
-                          std::unique_ptr<BroadcastAddressSource> addresses = nullptr,
-                          CameraSearchWorker::VersionQuery query = CameraSearchWorker::VersionQuery());
+    // Searches the wireless interface's broadcast address with the library's
+    // query unless told otherwise.
+    MyWifiSelect(std::unique_ptr<BroadcastAddressSource> addresses,
+                 CameraSearchWorker::VersionQuery query, QWidget *parent = nullptr);
     ~MyWifiSelect() override;
 
     QString broadcastAddress() const { return broadcastAddress_; }
