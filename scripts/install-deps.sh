@@ -12,7 +12,7 @@ packages=(
   libx11-dev libxext-dev
   xvfb xauth x11-apps imagemagick ffmpeg poppler-utils qpdf qrencode
   iproute2 util-linux binutils procps
-  fonts-wqy-microhei papirus-icon-theme librsvg2-bin
+  fonts-wqy-microhei papirus-icon-theme librsvg2-bin python3-fonttools
 )
 
 missing=()
