@@ -260,8 +260,10 @@ void Corvane::paintEvent(QPaintEvent *)
         break;
     }
     // Painting is continuous: the next paint is scheduled by this one, so the
-    // latest frame is always on screen without the frame slot asking.
-    update();
+    // latest frame is always on screen without the frame slot asking. Only
+    // the picture area changes between paints; the title bar and the rest
+    // repaint when they themselves change.
+    update(QRect(0, kTitleBarHeight, screenWidth_, viewHeight_));
 }
 
 void Corvane::paintLivePicture(QPainter &painter)

@@ -2,6 +2,7 @@
 
 #include <opencv2/core.hpp>
 #include <opencv2/imgcodecs.hpp>
+#include <opencv2/imgproc.hpp>
 
 QImage imageFromMat(const cv::Mat &mat)
 {
@@ -11,9 +12,17 @@ QImage imageFromMat(const cv::Mat &mat)
     switch (mat.channels()) {
     case 1:
         return QImage(mat.data, mat.cols, mat.rows, step, QImage::Format_Grayscale8).copy();
-    case 3:
-        // rgbSwapped() makes a new image, so the result owns its pixels.
-        return QImage(mat.data, mat.cols, mat.rows, step, QImage::Format_RGB888).rgbSwapped();
+    case 3: {
+        // The decoder delivers BGR. Swapping into a new RGB888 image gives the
+        // pixels rgbSwapped() would, with OpenCV's vectorised conversion
+        // (a full-resolution frame is 33 MB).
+        QImage rgb(mat.cols, mat.rows, QImage::Format_RGB888);
+        if (rgb.isNull())
+            return QImage();
+        cv::Mat target(mat.rows, mat.cols, CV_8UC3, rgb.bits(), size_t(rgb.bytesPerLine()));
+        cv::cvtColor(mat, target, cv::COLOR_BGR2RGB);
+        return rgb;
+    }
     case 4:
         return QImage(mat.data, mat.cols, mat.rows, step, QImage::Format_ARGB32).copy();
     default:
