@@ -28,6 +28,7 @@ class HoverTip;
 class MyWifiSelect;
 class MyWork;
 class QClipboard;
+class QPainter;
 class QThread;
 class QTime;
 class QTimer;
@@ -90,7 +91,7 @@ private:
     void connectTitleBar();
     void createLiveView();
     void showHoverTip(QWidget *button);
-    void paintLivePicture(class QPainter &painter);
+    void paintLivePicture(QPainter &painter);
 
     std::unique_ptr<Ui::CorvaneClass> ui_;
     int screenWidth_ = 0;
