@@ -2,7 +2,7 @@
 // allow. Runs under ThreadSanitizer in CI.
 
 #include "avi_image.h"
-#include "jpeg_frames.h"
+#include "fixed_jpeg.h"
 #include "media_probe.h"
 #include "scratch_dir.h"
 
@@ -27,7 +27,7 @@ TEST(RecorderThreads, AddsFromTwoThreadsAndAStopFromAThird)
     recorder.setVideoParams(kTestFrameWidth, kTestFrameHeight, 15);
     recorder.setAudioParams(1, 8000, 16);
     ASSERT_TRUE(recorder.start(path.c_str()));
-    const JpegBytes &frame = testJpeg(4);
+    const JpegBytes &frame = fixedJpeg();
     const std::vector<std::uint8_t> pcm(320, 0);
     std::atomic<int> added{0};
 
