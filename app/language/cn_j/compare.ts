@@ -1,0 +1,54 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>MyComBar</name>
+    <message>
+        <source>erfenchuangkou</source>
+        <translation>二分窗口</translation>
+    </message>
+    <message>
+        <source>sifenchuangkou</source>
+        <translation>四分窗口</translation>
+    </message>
+    <message>
+        <source>liufenchuangkou</source>
+        <translation>六分窗口</translation>
+    </message>
+    <message>
+        <source>dakaitupian</source>
+        <translation>打开图片</translation>
+    </message>
+    <message>
+        <source>paishetupian</source>
+        <translation>拍摄图片</translation>
+    </message>
+</context>
+<context>
+    <name>MyComBarClass</name>
+    <message>
+        <source>MyComBar</source>
+        <translation>对比</translation>
+    </message>
+    <message>
+        <source>二</source>
+        <translation>二</translation>
+    </message>
+    <message>
+        <source>四</source>
+        <translation>四</translation>
+    </message>
+    <message>
+        <source>六</source>
+        <translation>六</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>拍照</source>
+        <translation>拍照</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,78 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>MyToolBar</name>
+    <message>
+        <source>dakaiwenjianjia</source>
+        <translation>打开文件夹</translation>
+    </message>
+    <message>
+        <source>pizhu</source>
+        <translation>批注</translation>
+    </message>
+    <message>
+        <source>luxiang</source>
+        <translation>录像</translation>
+    </message>
+    <message>
+        <source>luping</source>
+        <translation>录屏</translation>
+    </message>
+    <message>
+        <source>paizhao</source>
+        <translation>拍照</translation>
+    </message>
+    <message>
+        <source>duibi</source>
+        <translation>对比</translation>
+    </message>
+    <message>
+        <source>pdf</source>
+        <translation>合成PDF</translation>
+    </message>
+    <message>
+        <source>ocr</source>
+        <translation>文字识别</translation>
+    </message>
+    <message>
+        <source>tiaomashibie</source>
+        <translation>条码识别</translation>
+    </message>
+</context>
+<context>
+    <name>MyToolBarClass</name>
+    <message>
+        <source>MyToolBar</source>
+        <translation>工具栏</translation>
+    </message>
+    <message>
+        <source>文件夹</source>
+        <translation>文件夹</translation>
+    </message>
+    <message>
+        <source>批注</source>
+        <translation>批注</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <translation>录像</translation>
+    </message>
+    <message>
+        <source>录屏</source>
+        <translation>录屏</translation>
+    </message>
+    <message>
+        <source>拍照</source>
+        <translation>拍照</translation>
+    </message>
+    <message>
+        <source>对比</source>
+        <translation>对比</translation>
+    </message>
+    <message>
+        <source>条码</source>
+        <translation>条码</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,129 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>Corvane</name>
+    <message>
+        <source>side_shouqi</source>
+        <translation>Hide tools</translation>
+    </message>
+    <message>
+        <source>side_xianshi</source>
+        <translation>Show tools</translation>
+    </message>
+    <message>
+        <source>luyin</source>
+        <translation>Sound recording</translation>
+    </message>
+    <message>
+        <source>software_settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>software_help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>software_min</source>
+        <translation>Minimize</translation>
+    </message>
+    <message>
+        <source>software_close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>lumivo</source>
+        <translation>Lumivo Wireless</translation>
+    </message>
+    <message>
+        <source>Get Resolution</source>
+        <translation>Get Resolution</translation>
+    </message>
+    <message>
+        <source>Get Resolution Fail, Please Obtain Again</source>
+        <translation>Could not get the resolutions from the camera. Please try again.</translation>
+    </message>
+    <message>
+        <source>Set Resolution</source>
+        <translation>Set Resolution</translation>
+    </message>
+    <message>
+        <source>Set Resolution Fail</source>
+        <translation>The camera did not accept the resolution.</translation>
+    </message>
+    <message>
+        <source>biduichaungkou</source>
+        <translation>Compare window</translation>
+    </message>
+    <message>
+        <source>qingxuanzechaungkou</source>
+        <translation>Please select a window first.</translation>
+    </message>
+    <message>
+        <source>wenjian_bidui</source>
+        <translation>Compare with a file</translation>
+    </message>
+</context>
+<context>
+    <name>CorvaneClass</name>
+    <message>
+        <source>lumivo</source>
+        <translation>Lumivo Wireless</translation>
+    </message>
+    <message>
+        <source>软件图标</source>
+        <translation>Software icon</translation>
+    </message>
+    <message>
+        <source>Lumivo Wireless</source>
+        <translation>Lumivo Wireless</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>最小化</source>
+        <translation>Minimize</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>麦</source>
+        <translation>Mic</translation>
+    </message>
+</context>
+<context>
+    <name>MyWifiSelectClass</name>
+    <message>
+        <source>MyWifiSelect</source>
+        <translation>Connect to camera</translation>
+    </message>
+    <message>
+        <source>WiFi Mode</source>
+        <translation>Wi-Fi Mode</translation>
+    </message>
+    <message>
+        <source>进入wifi模式</source>
+        <translation>Enter Wi-Fi mode</translation>
+    </message>
+    <message>
+        <source>Route Mode</source>
+        <translation>Router Mode</translation>
+    </message>
+    <message>
+        <source>搜索IP</source>
+        <translation>Search for camera</translation>
+    </message>
+    <message>
+        <source>进入路由模式</source>
+        <translation>Enter router mode</translation>
+    </message>
+</context>
+</TS>

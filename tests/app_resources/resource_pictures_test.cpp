@@ -1,0 +1,201 @@
+// The compiled-in pictures: every path the program names resolves to a
+// drawable picture, and the resource tree holds nothing else.
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QDirIterator>
+#include <QImage>
+#include <QMap>
+#include <QSet>
+#include <QtTest>
+
+namespace {
+
+// Every picture the program loads, by the path it uses.
+const char *const kProgramPictures[] = {
+    ":/static/logo.png",
+    ":/static/btn_show.png",
+    ":/static/btn_hide.png",
+    ":/static/com_2.png",
+    ":/static/com_4.png",
+    ":/static/com_6.png",
+    ":/static/mai.png",
+    ":/static/mai1.png",
+    ":/static/head/software_settings.png",
+    ":/static/head/software_help.png",
+    ":/static/head/software_min.png",
+    ":/static/head/software_close.png",
+    ":/static/side/fenbianlv.png",
+    ":/static/side/fenbianlv_select.png",
+    ":/static/side/zuozhuan.png",
+    ":/static/side/youzhuan.png",
+    ":/static/side/fangda.png",
+    ":/static/side/suoxiao.png",
+    ":/static/side/zuoyoujingxiang.png",
+    ":/static/side/shangxiajingxiang.png",
+    ":/static/side/jiupian.png",
+    ":/static/side/caijian.png",
+    ":/static/side/zhezhao.png",
+    ":/static/side/dongjie.png",
+    ":/static/tool/wenjianjia.png",
+    ":/static/tool/pizhu.png",
+    ":/static/tool/luxiang.png",
+    ":/static/tool/luxiang1.png",
+    ":/static/tool/luping.png",
+    ":/static/tool/luping1.png",
+    ":/static/tool/paizhao.png",
+    ":/static/tool/duibi.png",
+    ":/static/tool/pdf.png",
+    ":/static/tool/ocr.png",
+    ":/static/tool/tiaoma.png",
+    ":/static/pizhu/wenzi.png",
+    ":/static/pizhu/xiao.png",
+    ":/static/pizhu/zhong.png",
+    ":/static/pizhu/da.png",
+    ":/static/pizhu/hong.png",
+    ":/static/pizhu/huang.png",
+    ":/static/pizhu/qing.png",
+    ":/static/pizhu/lv.png",
+    ":/static/pizhu/lan.png",
+    ":/static/pizhu/meihong.png",
+    ":/static/pizhu/xiangpicha.png",
+    ":/static/pizhu/qingchu.png",
+    ":/static/pizhu/save.png",
+    ":/static/other/curtain_left.png",
+    ":/static/other/curtain_top.png",
+    ":/static/other/curtain_right.png",
+    ":/static/other/curtain_bottom.png",
+    ":/static/other/curtain_close.png",
+    ":/static/other/widget_state_dui.png",
+    ":/static/other/widget_state_cuo.png",
+    ":/static/other/widget_state_guanbi.png",
+    // For the dialogs' style sheets (check boxes, combo boxes).
+    ":/static/other/checkbox.png",
+    ":/static/other/checkbox_checked.png",
+    ":/static/other/combo_arrow.png",
+};
+
+const char *const kFolders[] = {
+    ":/static", ":/static/head", ":/static/side", ":/static/tool",
+    ":/static/pizhu", ":/static/other", ":/static/font",
+};
+
+const char kFontFolder[] = ":/static/font";
+
+QByteArray pixelDigest(const QImage &image)
+{
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    for (int y = 0; y < argb.height(); ++y)
+        hash.addData(reinterpret_cast<const char *>(argb.constScanLine(y)), argb.width() * 4);
+    return hash.result();
+}
+
+int opaquePixels(const QImage &image)
+{
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    int count = 0;
+    for (int y = 0; y < argb.height(); ++y)
+        for (int x = 0; x < argb.width(); ++x)
+            if (qAlpha(argb.pixel(x, y)) > 128)
+                ++count;
+    return count;
+}
+
+} // namespace
+
+class ResourcePicturesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyNamedPictureLoadsAsAnIcon_data()
+    {
+        QTest::addColumn<QString>("path");
+        for (const char *path : kProgramPictures)
+            QTest::newRow(path) << QString::fromLatin1(path);
+    }
+
+    void everyNamedPictureLoadsAsAnIcon()
+    {
+        QFETCH(QString, path);
+        const QImage image(path);
+        QVERIFY2(!image.isNull(), qPrintable(path));
+        // Large enough for the biggest button that shows it (80 x 80 side
+        // toggle, 60 x 60 panel buttons) without blur, small enough to stay
+        // an icon.
+        QVERIFY(image.width() >= 32 && image.height() >= 32);
+        QVERIFY(image.width() <= 256 && image.height() <= 256);
+        // Icons sit on the panels' own backgrounds: transparent canvas with
+        // a visible mark on it.
+        QVERIFY(image.hasAlphaChannel());
+        const int opaque = opaquePixels(image);
+        QVERIFY2(opaque > 0, "picture is blank");
+        QVERIFY2(opaque < image.width() * image.height(), "picture has no transparent margin");
+    }
+
+    void noTwoPicturesAreTheSame()
+    {
+        // A copy-and-paste slip in the icon table would give two meanings
+        // the same picture, e.g. the "on" variant of a tool its plain icon.
+        QMap<QByteArray, QString> seen;
+        for (const char *path : kProgramPictures) {
+            const QByteArray digest = pixelDigest(QImage(QString::fromLatin1(path)));
+            QVERIFY2(!seen.contains(digest),
+                     qPrintable(QString("%1 equals %2").arg(path, seen.value(digest))));
+            seen.insert(digest, QString::fromLatin1(path));
+        }
+    }
+
+    void curtainHandlesMatchTheirEdges()
+    {
+        // The handles are stretched to 25 x 58 (sides) and 58 x 25 (top and
+        // bottom); a picture of the other orientation would be squashed.
+        for (const char *side : {"left", "right"}) {
+            const QImage image(QString(":/static/other/curtain_%1.png").arg(side));
+            QVERIFY2(image.height() > image.width(), side);
+        }
+        for (const char *side : {"top", "bottom"}) {
+            const QImage image(QString(":/static/other/curtain_%1.png").arg(side));
+            QVERIFY2(image.width() > image.height(), side);
+        }
+    }
+
+    void eraserCursorLiesBesideTheProgram()
+    {
+        // Read from the program's folder, not the resources, and scaled to
+        // the 40 x 40 eraser square.
+        const QImage cursor(QCoreApplication::applicationDirPath() + "/cursor.png");
+        QVERIFY(!cursor.isNull());
+        QCOMPARE(cursor.width(), cursor.height());
+        QVERIFY(cursor.width() >= 40);
+        QVERIFY(cursor.hasAlphaChannel());
+    }
+
+    void folderPathsResolve()
+    {
+        for (const char *folder : kFolders)
+            QVERIFY2(QDir(QString::fromLatin1(folder)).exists(), folder);
+    }
+
+    void resourceTreeHoldsOnlyNamedFiles()
+    {
+        // Anything else under :/static/ is dead weight in every build of the
+        // program, or a picture whose user names it differently.
+        QSet<QString> named;
+        for (const char *path : kProgramPictures)
+            named.insert(QString::fromLatin1(path));
+        QStringList strays;
+        QDirIterator it(":/static", QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            if (!named.contains(path) && !path.startsWith(QLatin1String(kFontFolder) + '/'))
+                strays << path;
+        }
+        QVERIFY2(strays.isEmpty(), qPrintable(strays.join(", ")));
+        QCOMPARE(QDir(kFontFolder).entryList(QDir::Files).size(), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(ResourcePicturesTest)
+#include "resource_pictures_test.moc"
