@@ -1,72 +1,92 @@
 // camsim: plays a document camera on a loopback address until stopped.
 //
-//   camsim --bind 127.0.0.1 [--verbose]
+//   camsim --bind 127.0.0.1 [--verbose] [--fault no-reply:0x1002:3]
+//          [--transport udp66|udp3|udp3-plain|tcp] [--fps 30] ...
 
 #include "sim_camera_state.h"
+#include "sim_command_options.h"
+#include "sim_command_side.h"
 #include "sim_stream_session.h"
 
-#include <atomic>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <string>
-#include <thread>
 
 namespace {
 
-std::atomic<bool> stopRequested{false};
-
-void onSignal(int) { stopRequested = true; }
-
 void usage()
 {
-    std::fprintf(stderr,
-                 "usage: camsim [--bind ADDRESS] [--verbose]\n"
-                 "  --bind ADDRESS   loopback address to play the camera on (default 127.0.0.1)\n"
-                 "  --verbose        print every request in a readable form\n");
+    std::fprintf(stderr, "usage: camsim [options]\n%s", camsim::commandSideUsage());
     std::fputs(camsim::streamOptionsUsage(), stderr);
+}
+
+// Waits for SIGINT or SIGTERM, giving the stream session its periodic tick
+// (scripted pause and resume) in between.
+void runUntilStopSignal(const sigset_t &stopSignals, camsim::StreamSession &stream)
+{
+    const timespec tickInterval{0, 100 * 1000 * 1000};
+    for (;;) {
+        if (sigtimedwait(&stopSignals, nullptr, &tickInterval) >= 0)
+            return;
+        stream.tick();
+    }
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    std::string bindAddress = "127.0.0.1";
-    bool verbose = false;
+    // Block the stop signals before any thread starts, so every thread
+    // inherits the mask and only the main thread's wait sees them.
+    sigset_t stopSignals;
+    sigemptyset(&stopSignals);
+    sigaddset(&stopSignals, SIGINT);
+    sigaddset(&stopSignals, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+
+    camsim::CommandSideOptions commandOptions;
     camsim::StreamOptions streamOptions;
     for (int i = 1; i < argc; ++i) {
-        std::string arg = argv[i];
+        std::string message;
+        switch (camsim::takeCommandSideOption(argc, argv, i, commandOptions, &message)) {
+        case camsim::OptionResult::Taken:
+            continue;
+        case camsim::OptionResult::Invalid:
+            std::fprintf(stderr, "camsim: %s\n", message.c_str());
+            return 2;
+        case camsim::OptionResult::NotMine:
+            break;
+        }
         if (const int taken = camsim::parseStreamOption(argc, argv, i, streamOptions)) {
             if (taken < 0)
                 return 2;
             continue;
         }
-        if (arg == "--bind" && i + 1 < argc) {
-            bindAddress = argv[++i];
-        } else if (arg == "--verbose") {
-            verbose = true;
-        } else if (arg == "--help" || arg == "-h") {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             usage();
             return 0;
-        } else {
-            std::fprintf(stderr, "camsim: unknown option %s\n", arg.c_str());
-            usage();
-            return 2;
         }
+        std::fprintf(stderr, "camsim: unknown option %s\n", argv[i]);
+        usage();
+        return 2;
     }
-    (void)verbose;
 
     camsim::SimCameraState state;
-    std::signal(SIGINT, onSignal);
-    std::signal(SIGTERM, onSignal);
-    std::printf("camsim: camera at %s\n", bindAddress.c_str());
-    std::fflush(stdout);
-    camsim::StreamSession stream(state, bindAddress, streamOptions);
-    if (!stream.start())
+    camsim::SimCommandSide commands(state);
+    if (!commands.start(commandOptions)) {
+        std::fprintf(stderr, "camsim: %s\n", commands.error().c_str());
         return 1;
-    while (!stopRequested) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        stream.tick();
     }
+    camsim::StreamSession stream(state, commandOptions.bindAddress, streamOptions);
+    if (!stream.start()) {
+        commands.stop();
+        return 1;
+    }
+    std::printf("camsim: camera at %s\n", commandOptions.bindAddress.c_str());
+    std::fflush(stdout);
+    runUntilStopSignal(stopSignals, stream);
+    commands.stop();
     return 0;
 }

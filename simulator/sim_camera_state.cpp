@@ -39,4 +39,23 @@ bool SimCameraState::selectResolution(int width, int height)
     return false;
 }
 
+DeviceSettings SimCameraState::settings() const
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    return settings_;
+}
+
+void SimCameraState::editSettings(const std::function<void(DeviceSettings &)> &edit)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    edit(settings_);
+}
+
+void SimCameraState::pressKey(uint8_t code)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    settings_.keyCode = code;
+    ++settings_.keyCounter;
+}
+
 } // namespace camsim

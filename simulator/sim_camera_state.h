@@ -8,6 +8,9 @@
 // Thread rules: every member function may be called from any thread; one
 // mutex guards the whole state.
 
+#include "sim_device_settings.h"
+
+#include <functional>
 #include <mutex>
 #include <vector>
 
@@ -30,10 +33,17 @@ public:
     // Accepts only sizes from the list; returns whether it was accepted.
     bool selectResolution(int width, int height);
 
+    // The command side's settings: a copy to read, an edit under the lock.
+    DeviceSettings settings() const;
+    void editSettings(const std::function<void(DeviceSettings &)> &edit);
+    // A press of the hardware key: new key code, event counter moves on.
+    void pressKey(uint8_t code);
+
 private:
     mutable std::mutex mutex_;
     std::vector<Resolution> resolutions_;
     Resolution current_;
+    DeviceSettings settings_;
 };
 
 } // namespace camsim
