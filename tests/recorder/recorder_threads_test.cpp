@@ -29,23 +29,25 @@ TEST(RecorderThreads, AddsFromTwoThreadsAndAStopFromAThird)
     ASSERT_TRUE(recorder.start(path.c_str()));
     const JpegBytes &frame = fixedJpeg();
     const std::vector<std::uint8_t> pcm(320, 0);
-    std::atomic<int> added{0};
+    std::atomic<int> videoAdded{0};
+    std::atomic<int> audioAdded{0};
 
     std::thread video([&] {
         for (int i = 0; i < 300; ++i) {
             now += 20;
             recorder.addVideo(frame.data(), static_cast<int>(frame.size()));
-            ++added;
+            ++videoAdded;
         }
     });
     std::thread audio([&] {
         for (int i = 0; i < 300; ++i) {
             recorder.addAudio(pcm.data(), static_cast<int>(pcm.size()));
-            ++added;
+            ++audioAdded;
         }
     });
     std::thread stopper([&] {
-        while (added.load() < 200)
+        // Stop once each has added some, usually while both still add.
+        while (videoAdded.load() < 100 || audioAdded.load() < 100)
             std::this_thread::yield();
         recorder.stop();
     });
