@@ -28,7 +28,7 @@ using Clock = std::chrono::steady_clock;
 using Jpeg = std::vector<std::uint8_t>;
 
 constexpr int kFps = 15;
-constexpr int kRounds = 5;
+constexpr int kRounds = 7;
 
 // A picture with smooth areas, edges and some noise, so the JPEG size is
 // close to that of a camera frame at the same quality.
@@ -188,8 +188,8 @@ int main(int argc, char **argv)
     std::printf("recording throughput in %s (median of %d rounds)\n", folder.c_str(), kRounds);
     std::printf("%-11s %9s %7s %13s %13s %13s %8s %8s\n", "frame", "mean KiB", "frames",
                 "recorder f/s", "writer f/s", "fwrite f/s", "ratio", "w-ratio");
-    runCase(folder, 1920, 1080, 400);
-    runCase(folder, 3840, 2880, 120);
+    runCase(folder, 1920, 1080, 1500);
+    runCase(folder, 3840, 2880, 300);
     std::printf("ratio = recorder time / fwrite time for the same bytes (goal: at most 1.2);\n"
                 "w-ratio = the writer alone (no pacing, no held-frame copy) / fwrite\n");
     return 0;
