@@ -273,6 +273,9 @@ TEST(AviHeader, EmptyFileFromOpenAndCloseIsStillComplete)
     EXPECT_EQ(avi.size(), 2048u + 8);
     EXPECT_EQ(avi.u32(2040), 4u);
     EXPECT_EQ(avi.u32(64), 0u); // video list with width, height 0
+    // Without video parameters there is no compressor: an empty
+    // uncompressed stream, as far as the media tools are concerned.
+    EXPECT_EQ(probeVideo(path).codec, "rawvideo");
 }
 
 TEST(AviErrorText, EveryCodeHasItsText)

@@ -19,9 +19,11 @@ std::string quoted(const std::string &s)
     return q + "'";
 }
 
-bool run(const std::string &command, std::string &output)
+// Runs command and collects its standard output, and its error output too
+// when withErrors is set.
+bool run(const std::string &command, std::string &output, bool withErrors)
 {
-    FILE *p = popen((command + " 2>&1").c_str(), "r");
+    FILE *p = popen((command + (withErrors ? " 2>&1" : " 2>/dev/null")).c_str(), "r");
     if (!p)
         return false;
     char buf[512];
@@ -40,7 +42,7 @@ VideoProbe probeVideo(const std::string &path, DecodeScope scope)
     result.ran = run("ffprobe -v error -count_frames -select_streams v:0 "
                      "-show_entries stream=codec_name,nb_read_frames -of csv=p=0 " +
                          quoted(path),
-                     out);
+                     out, false);
     std::istringstream line(out);
     std::string frames;
     std::getline(line, result.codec, ',');
@@ -59,7 +61,7 @@ std::string probeAudioCodec(const std::string &path)
     std::string out;
     run("ffprobe -v error -select_streams a:0 -show_entries stream=codec_name -of csv=p=0 " +
             quoted(path),
-        out);
+        out, false);
     while (!out.empty() && (out.back() == '\n' || out.back() == '\r'))
         out.pop_back();
     return out;
@@ -69,7 +71,7 @@ std::string decodeErrors(const std::string &path, DecodeScope scope)
 {
     std::string out;
     const char *streams = scope == DecodeScope::VideoOnly ? " -map 0:v" : "";
-    if (!run("ffmpeg -nostdin -v error -i " + quoted(path) + streams + " -f null -", out))
+    if (!run("ffmpeg -nostdin -v error -i " + quoted(path) + streams + " -f null -", out, true))
         return "ffmpeg could not be started";
     return out;
 }

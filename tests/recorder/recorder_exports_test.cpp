@@ -187,13 +187,16 @@ TEST(RecorderExports, StopClearsTheParameterFlags)
     expectPlayableMjpeg(dir.file("a.avi"), 2);
 
     // Without new parameters the next file has no audio list and a video
-    // list without size or compressor.
+    // list without size or compressor: the media tools open it but take its
+    // frames for uncompressed pictures of no size, which is why callers set
+    // the parameters before every start.
     const AviImage b = AviImage::fromFile(dir.file("b.avi"));
     EXPECT_EQ(b.structureProblem(), "");
     EXPECT_EQ(b.u32(56), 1u);
     EXPECT_EQ(b.u32(64), 0u);
     EXPECT_EQ(b.u32(112), 0u);
     EXPECT_EQ(b.movieChunks().size(), 2u);
+    EXPECT_EQ(probeVideo(dir.file("b.avi")).codec, "rawvideo");
 }
 
 TEST(RecorderExports, DeInitWhileRecordingFinishesTheFile)
