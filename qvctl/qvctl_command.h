@@ -16,7 +16,8 @@ enum ExitCode {
     kExitOk = 0,
     kExitCameraFailed = 1, // no answer, or the camera refused
     kExitUsage = 2,        // unknown subcommand, missing option or argument
-    kExitBadValue = 3      // an argument the camera cannot take
+    kExitBadValue = 3,     // an argument the camera cannot take
+    kExitFileFailed = 4    // an output file could not be written
 };
 
 enum class Needs { Nothing, Camera, Broadcast };
@@ -42,6 +43,7 @@ int runAutofocus(const Invocation &);
 int runRouterMode(const Invocation &);
 int runAccessPointMode(const Invocation &);
 int runReboot(const Invocation &);
+int runRecord(const Invocation &);
 
 } // namespace qvctl
 

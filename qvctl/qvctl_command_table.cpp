@@ -20,6 +20,8 @@ const std::vector<Command> &commandTable()
         {"ap-mode", "", "reset the camera to its own access point", Needs::Camera, 0,
          runAccessPointMode},
         {"reboot", "", "reboot the camera", Needs::Camera, 0, runReboot},
+        {"record", "SECONDS FILE", "record the live picture into an AVI file (Motion-JPEG, 15 fps)",
+         Needs::Camera, 2, runRecord},
     };
     return table;
 }

@@ -20,7 +20,7 @@ void usage(std::FILE *to)
         std::fprintf(to, "  %-28s %s\n", head.c_str(), c.summary);
     }
     std::fprintf(to, "exit codes: 0 done, 1 camera did not answer or refused, 2 usage, "
-                     "3 bad value\n");
+                     "3 bad value, 4 file not written\n");
 }
 
 const qvctl::Command *findCommand(const std::string &name)

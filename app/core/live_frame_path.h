@@ -1,0 +1,22 @@
+#ifndef CORVANE_LIVE_FRAME_PATH_H
+#define CORVANE_LIVE_FRAME_PATH_H
+
+// The way from a decoded frame to the main window's current frame. This is
+// the one place where the view transforms (rotation, mirror, digital zoom)
+// and the periodic document detection act on each frame; with all of them at
+// their start values the frame passes unchanged.
+//
+// Thread rules: GUI thread only.
+
+#include <QImage>
+
+class LiveFramePath {
+public:
+    QImage toCurrentFrame(const QImage &decoded);
+    long long framesSeen() const { return framesSeen_; }
+
+private:
+    long long framesSeen_ = 0;
+};
+
+#endif
