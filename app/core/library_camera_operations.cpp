@@ -1,8 +1,6 @@
-// First: the list block has a member named like one of Qt's keyword
-// macros, so it must be declared before any Qt header.
-#include <qv_camera.h>
-
 #include "library_camera_operations.h"
+
+#include "camera_link_api.h"
 
 #include <cstdlib>
 
