@@ -29,6 +29,12 @@ CameraOperations &operationsFrom(const MySettingsBarSeams &seams)
     return seams.operations ? *seams.operations : LibraryCameraOperations::shared();
 }
 
+MySettingsBarSeams &defaultSeams()
+{
+    static MySettingsBarSeams seams;
+    return seams;
+}
+
 QString chooseFolderWithDialog(QWidget *parent, const QString &caption, const QString &start)
 {
     return QFileDialog::getExistingDirectory(parent, caption, start,
@@ -37,8 +43,13 @@ QString chooseFolderWithDialog(QWidget *parent, const QString &caption, const QS
 } // namespace
 
 MySettingsBar::MySettingsBar(QWidget *parent)
-    : MySettingsBar(MySettingsBarSeams(), parent)
+    : MySettingsBar(defaultSeams(), parent)
 {
+}
+
+void MySettingsBar::setDefaultSeamsForTests(const MySettingsBarSeams &seams)
+{
+    defaultSeams() = seams;
 }
 
 MySettingsBar::MySettingsBar(const MySettingsBarSeams &seams, QWidget *parent)

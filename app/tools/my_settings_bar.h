@@ -31,9 +31,14 @@ class MySettingsBar : public QDialog {
     Q_OBJECT
 
 public:
+    // Uses the default seams (the real ones unless replaced below).
     explicit MySettingsBar(QWidget *parent = nullptr);
     explicit MySettingsBar(const MySettingsBarSeams &seams, QWidget *parent = nullptr);
     ~MySettingsBar() override;
+
+    // What dialogs built without explicit seams use from now on; tests of
+    // the windows that open this dialog keep it away from the system.
+    static void setDefaultSeamsForTests(const MySettingsBarSeams &seams);
 
 signals:
     void signals_change_savePath(QString path);
