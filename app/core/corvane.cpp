@@ -4,10 +4,12 @@
 #include "app_settings.h"
 #include "hover_tip.h"
 #include "language_table.h"
+#include "my_settings_bar.h"
 #include "my_wifi_select.h"
 #include "my_work.h"
 #include "picture_placement.h"
 #include "process_values.h"
+#include "resolution_menu_controller.h"
 #include "screen_layout.h"
 #include "status_banner.h"
 
@@ -16,6 +18,7 @@
 #include <QGuiApplication>
 #include <QDir>
 #include <QEvent>
+#include <QMenu>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPropertyAnimation>
@@ -26,7 +29,10 @@
 #include <QTimer>
 #include <QTranslator>
 
-Corvane::Corvane(QWidget *parent) : QWidget(parent), ui_(new Ui::CorvaneClass)
+Corvane::Corvane(QWidget *parent)
+    : QWidget(parent),
+      ui_(new Ui::CorvaneClass),
+      resolutionMenu_(std::make_unique<ResolutionMenuController>())
 {
     buildShell();
     shapeSideButton();
@@ -58,6 +64,7 @@ Corvane::Corvane(QWidget *parent) : QWidget(parent), ui_(new Ui::CorvaneClass)
 
 Corvane::~Corvane()
 {
+    delete settingsDialog_.data();
     // Stop the loop after its current pass, end and join its thread, and only
     // then take the stream away from under it.
     worker_->setRunning(false);
@@ -132,7 +139,7 @@ void Corvane::connectTitleBar()
     connect(ui_->software_min, SIGNAL(clicked()), this, SLOT(showMinimized()));
     // The help button is hidden; it only minimises (no web page to open).
     connect(ui_->software_help, &QToolButton::clicked, this, &QWidget::showMinimized);
-    // software_settings opens the settings dialog once that dialog exists.
+    connect(ui_->software_settings, &QToolButton::clicked, this, &Corvane::openSettingsDialog);
     connect(ui_->btn_side, SIGNAL(clicked()), this, SLOT(sideShowAndHide()));
 
     ui_->widget_luxiang->hide();
@@ -141,6 +148,23 @@ void Corvane::connectTitleBar()
     ui_->luxiang_mic_btn->setIcon(QIcon(QStringLiteral(":/static/mai.png")));
     connect(ui_->luxiang_mic_btn, SIGNAL(clicked()), this, SLOT(myMic()));
     clipboard_ = QApplication::clipboard();
+}
+
+MySettingsBar *Corvane::settingsDialog() const
+{
+    return settingsDialog_.data();
+}
+
+void Corvane::openSettingsDialog()
+{
+    // A fresh dialog every time, so it always starts from the stored values.
+    delete settingsDialog_.data();
+    settingsDialog_ = new MySettingsBar();
+    connect(settingsDialog_, SIGNAL(signals_change_savePath(QString)), this,
+            SLOT(settingChangeSavePath(QString)));
+    connect(settingsDialog_, SIGNAL(signals_change_language()), this,
+            SLOT(settingChangeLanguage()));
+    settingsDialog_->show();
 }
 
 void Corvane::createLiveView()
@@ -202,6 +226,11 @@ void Corvane::settingChangeLanguage()
     QCoreApplication::installTranslator(&translator);
 }
 
+void Corvane::func_change_resolution(QAction *action)
+{
+    resolutionMenu_->changeResolution(this, action);
+}
+
 void Corvane::setWidgetStateDui(QString s)
 {
     banner_->showOk(s);
@@ -210,6 +239,14 @@ void Corvane::setWidgetStateDui(QString s)
 void Corvane::setWidgetStateCuo(QString s)
 {
     banner_->showFail(s);
+}
+
+void Corvane::side_fenbianlv()
+{
+    // The shown frame, after rotation and zoom, decides the marked entry.
+    QMenu *menu = resolutionMenu_->openMenu(this, currentFrame_.size(), screenHeight_);
+    if (menu)
+        connect(menu, SIGNAL(triggered(QAction *)), this, SLOT(func_change_resolution(QAction *)));
 }
 
 void Corvane::setWidgetStateTextClear()

@@ -17,6 +17,7 @@
 #include "scaled_frame_cache.h"
 
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -25,13 +26,16 @@
 #include "camera_link_api.h"
 
 class HoverTip;
+class MySettingsBar;
 class MyWifiSelect;
 class MyWork;
+class QAction;
 class QClipboard;
 class QPainter;
 class QThread;
 class QTime;
 class QTimer;
+class ResolutionMenuController;
 class StatusBanner;
 
 namespace Ui {
@@ -52,6 +56,8 @@ public:
     bool panelsShown() const { return panels_.shown(); }
     bool micOn() const { return micOn_; }
     MyWifiSelect *connectionDialog() const { return wifiSelect_; }
+    MySettingsBar *settingsDialog() const;
+    ResolutionMenuController &resolutionMenu() const { return *resolutionMenu_; }
     StatusBanner *statusBanner() const { return banner_; }
     HoverTip *hoverTip() const { return hoverTip_.get(); }
     QThread *workerThread() const { return workerThread_; }
@@ -70,9 +76,11 @@ public slots:
     void myMic();
     void settingChangeSavePath(QString path);
     void settingChangeLanguage();
+    void func_change_resolution(QAction *action);
     void setWidgetStateDui(QString s);
     void setWidgetStateCuo(QString s);
     void setWidgetStateTextClear();
+    void side_fenbianlv();
     void startWifiVideo(QString send_ip);
     void drawWifiVideoFrame(unsigned char *buffer, int size);
     void drawWifiVideoFrame(QImage image);
@@ -89,6 +97,7 @@ private:
     void buildShell();
     void shapeSideButton();
     void connectTitleBar();
+    void openSettingsDialog();
     void createLiveView();
     void showHoverTip(QWidget *button);
     void paintLivePicture(QPainter &painter);
@@ -106,6 +115,9 @@ private:
     std::unique_ptr<QTime> recordTime_;
     QClipboard *clipboard_ = nullptr;
     MyWifiSelect *wifiSelect_ = nullptr;
+    // No parent: replaced (deleted) by every opening.
+    QPointer<MySettingsBar> settingsDialog_;
+    std::unique_ptr<ResolutionMenuController> resolutionMenu_;
 
     QThread *workerThread_ = nullptr;
     MyWork *worker_ = nullptr;

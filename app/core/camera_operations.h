@@ -1,0 +1,33 @@
+#ifndef CORVANE_CAMERA_OPERATIONS_H
+#define CORVANE_CAMERA_OPERATIONS_H
+
+// The few camera commands the set-up windows send, as one small interface.
+// The windows talk to this instead of the library so that what they would
+// send can be checked without a camera; LibraryCameraOperations is the real
+// implementation.
+//
+// Texts are already in the camera's 8-bit form; results keep the library's
+// meaning (non-zero / greater than zero is success).
+//
+// Thread rules: an implementation is called from the GUI thread only; the
+// library's command functions must not run on two threads at once.
+
+#include <QByteArray>
+#include <QSize>
+#include <QVector>
+
+class CameraOperations {
+public:
+    virtual ~CameraOperations() = default;
+
+    virtual int setAutoFocus(const QByteArray &ip, int on) = 0;
+    virtual int sendApParams(const QByteArray &ip, int mode, const QByteArray &ssid,
+                             const QByteArray &password) = 0;
+    virtual int clearApParams(const QByteArray &ip) = 0;
+    // False when the camera did not answer; otherwise the offered sizes in
+    // the camera's order.
+    virtual bool getResolutions(const QByteArray &ip, QVector<QSize> &sizes) = 0;
+    virtual int setResolution(const QByteArray &ip, int width, int height) = 0;
+};
+
+#endif
