@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     if (auto list = qv::parseResolutionPayload(reply->payload, reply->payloadBytes)) {
         int stored = 0;
-        for (const ResolutionEntry &e : list->slots)
+        for (const ResolutionEntry &e : list->entries)
             stored += e.width != 0;
         if (stored != list->count)
             __builtin_trap();

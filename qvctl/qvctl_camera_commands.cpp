@@ -90,7 +90,7 @@ int runResolutions(const Invocation &in)
     ResolutionList *list = QV_SendGetResolution(in.camera.c_str());
     if (!list)
         return noAnswer(in);
-    for (const ResolutionEntry &e : list->slots)
+    for (const ResolutionEntry &e : list->entries)
         if (e.width != 0)
             std::printf("resolution %dx%d@%d\n", e.width, e.height, e.fps);
     std::free(list);

@@ -1,6 +1,6 @@
 #include "camera_search_worker.h"
 
-#include "camera_link_api.h"
+#include "qv_camera.h"
 
 // Kept apart from the worker so code that brings its own query does not
 // need the library.

@@ -23,7 +23,7 @@
 #include <functional>
 #include <memory>
 
-#include "camera_link_api.h"
+#include "qv_camera.h"
 
 class HoverTip;
 class MySettingsBar;

@@ -1,6 +1,6 @@
 #include "library_camera_operations.h"
 
-#include "camera_link_api.h"
+#include "qv_camera.h"
 
 #include <cstdlib>
 
@@ -50,6 +50,6 @@ QVector<QSize> LibraryCameraOperations::sizesFromList(const ResolutionList &list
     QVector<QSize> sizes;
     sizes.reserve(count);
     for (int i = 0; i < count; ++i)
-        sizes.append(QSize(list.slots[i].width, list.slots[i].height));
+        sizes.append(QSize(list.entries[i].width, list.entries[i].height));
     return sizes;
 }

@@ -22,7 +22,7 @@
 #include <atomic>
 #include <functional>
 
-#include "camera_link_api.h"
+#include "qv_camera.h"
 
 class MyWork : public QObject {
     Q_OBJECT

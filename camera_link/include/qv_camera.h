@@ -56,7 +56,7 @@ typedef struct ResolutionEntry {
 typedef struct ResolutionList {
     uint8_t count;       /* number of valid entries */
     uint8_t reserved[3]; /* zero */
-    ResolutionEntry slots[QV_RESOLUTION_SLOTS]; /* skipped entries are zero */
+    ResolutionEntry entries[QV_RESOLUTION_SLOTS]; /* skipped entries are zero */
 } ResolutionList;
 
 /* Filled by QV_SendGetCameraParams: six parameters of five words each. */

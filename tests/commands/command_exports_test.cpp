@@ -98,10 +98,10 @@ TEST(SetCmdExports, ResolutionListAndCameraStateFollow)
     ResolutionList *list = QV_SendGetResolution(cam.ip());
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->count, 2);
-    EXPECT_EQ(list->slots[0].width, 1920);
-    EXPECT_EQ(list->slots[1].width, 0);
-    EXPECT_EQ(list->slots[2].height, 720);
-    EXPECT_EQ(list->slots[2].fps, 25);
+    EXPECT_EQ(list->entries[0].width, 1920);
+    EXPECT_EQ(list->entries[1].width, 0);
+    EXPECT_EQ(list->entries[2].height, 720);
+    EXPECT_EQ(list->entries[2].fps, 25);
     std::free(list);
 
     EXPECT_EQ(QV_SendSetResolution(cam.ip(), 1280, 720), 1);

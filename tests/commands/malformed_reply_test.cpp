@@ -77,8 +77,8 @@ TEST(MalformedReplies, ResolutionListNeverOverrunsItsBlock)
     ResolutionList *list = QV_SendGetResolution("127.21.82.1");
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->count, QV_RESOLUTION_SLOTS);
-    EXPECT_EQ(list->slots[31].width, 16);
-    EXPECT_EQ(list->slots[31].height, 8);
+    EXPECT_EQ(list->entries[31].width, 16);
+    EXPECT_EQ(list->entries[31].height, 8);
     std::free(list);
 }
 

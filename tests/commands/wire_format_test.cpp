@@ -118,16 +118,16 @@ TEST(ResolutionPayload, SkippedEntriesKeepTheirSlotAndAreNotCounted)
     const auto list = qv::parseResolutionPayload(p.data(), p.size());
     ASSERT_TRUE(list);
     EXPECT_EQ(list->count, 2);
-    EXPECT_EQ(list->slots[0].width, 1920);
-    EXPECT_EQ(list->slots[0].height, 1080);
-    EXPECT_EQ(list->slots[0].fps, 30);
-    EXPECT_EQ(list->slots[1].width, 0);
-    EXPECT_EQ(list->slots[1].height, 0);
-    EXPECT_EQ(list->slots[1].fps, 0);
-    EXPECT_EQ(list->slots[2].width, 1280);
-    EXPECT_EQ(list->slots[2].height, 720);
+    EXPECT_EQ(list->entries[0].width, 1920);
+    EXPECT_EQ(list->entries[0].height, 1080);
+    EXPECT_EQ(list->entries[0].fps, 30);
+    EXPECT_EQ(list->entries[1].width, 0);
+    EXPECT_EQ(list->entries[1].height, 0);
+    EXPECT_EQ(list->entries[1].fps, 0);
+    EXPECT_EQ(list->entries[2].width, 1280);
+    EXPECT_EQ(list->entries[2].height, 720);
     for (int i = 3; i < QV_RESOLUTION_SLOTS; ++i)
-        EXPECT_EQ(list->slots[i].width, 0) << i;
+        EXPECT_EQ(list->entries[i].width, 0) << i;
     EXPECT_EQ(list->reserved[0] | list->reserved[1] | list->reserved[2], 0);
 }
 
@@ -148,7 +148,7 @@ TEST(ResolutionPayload, OversizedCountAndPayloadAreClampedToTheModel)
     const auto list = qv::parseResolutionPayload(p.data(), p.size());
     ASSERT_TRUE(list);
     EXPECT_EQ(list->count, QV_RESOLUTION_SLOTS);
-    EXPECT_EQ(list->slots[31].width, 131);
+    EXPECT_EQ(list->entries[31].width, 131);
 
     // Entries the count promises but the datagram lacks read as skipped.
     Bytes shortPayload{5};
@@ -156,7 +156,7 @@ TEST(ResolutionPayload, OversizedCountAndPayloadAreClampedToTheModel)
     const auto partial = qv::parseResolutionPayload(shortPayload.data(), shortPayload.size());
     ASSERT_TRUE(partial);
     EXPECT_EQ(partial->count, 1);
-    EXPECT_EQ(partial->slots[0].width, 800);
+    EXPECT_EQ(partial->entries[0].width, 800);
 }
 
 TEST(CameraParamsPayload, RecordsAreRemappedIntoTheTable)

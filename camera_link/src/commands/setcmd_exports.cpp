@@ -92,7 +92,7 @@ QV_API ResolutionList *QV_SendGetResolution(const char *ip)
         if (outcome != ExchangeOutcome::Accepted)
             return nullptr;
         for (int i = 0; i < QV_RESOLUTION_SLOTS; ++i) {
-            const ResolutionEntry &e = list.slots[i];
+            const ResolutionEntry &e = list.entries[i];
             if (e.width != 0)
                 std::printf("%d width=%d height=%d fps=%d\n", i, e.width, e.height, e.fps);
         }

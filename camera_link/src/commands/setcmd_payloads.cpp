@@ -40,9 +40,9 @@ std::optional<ResolutionList> parseResolutionPayload(const uint8_t *payload, siz
         const int width = readLe16(entry);
         if (width == 0)
             continue;
-        list.slots[i].width = width;
-        list.slots[i].height = readLe16(entry + 2);
-        list.slots[i].fps = entry[4];
+        list.entries[i].width = width;
+        list.entries[i].height = readLe16(entry + 2);
+        list.entries[i].fps = entry[4];
         ++stored;
     }
     list.count = static_cast<uint8_t>(stored);
