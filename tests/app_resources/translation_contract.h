@@ -49,6 +49,7 @@ inline constexpr TranslatedText kTranslatedTexts[] = {
     {"MySettingsBar", "set"},
     {"MySettingsBar", "set success"},
     {"MySettingsBar", "set fail"},
+    {"MySettingsBar", "The network name and the password may each be at most 32 bytes."},
     {"MySettingsBar", "qing xuanze wenjian baocun weizhi"},
     {"MySettingsBarClass", "MySettingsBar"},
     {"MySettingsBarClass", "摄像头属性"},

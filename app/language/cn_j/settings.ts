@@ -16,6 +16,10 @@
         <translation>设置失败</translation>
     </message>
     <message>
+        <source>The network name and the password may each be at most 32 bytes.</source>
+        <translation>网络名称和密码各自最多 32 字节。</translation>
+    </message>
+    <message>
         <source>qing xuanze wenjian baocun weizhi</source>
         <translation>请选择文件保存位置</translation>
     </message>

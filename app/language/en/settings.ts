@@ -16,6 +16,10 @@
         <translation>Setting failed.</translation>
     </message>
     <message>
+        <source>The network name and the password may each be at most 32 bytes.</source>
+        <translation>The network name and the password may each be at most 32 bytes.</translation>
+    </message>
+    <message>
         <source>qing xuanze wenjian baocun weizhi</source>
         <translation>Please choose where to save files</translation>
     </message>
