@@ -2,6 +2,7 @@
 // checked by its exit codes, its output and the camera's state afterwards.
 
 #include "sim_camera.h"
+#include "qvctl_run.h"
 
 #include <gtest/gtest.h>
 
@@ -12,27 +13,6 @@
 namespace {
 
 using camsim::FaultKind;
-
-struct QvctlRun {
-    int status = -1;
-    std::string output; // stdout and stderr together
-};
-
-QvctlRun qvctl(const std::string &arguments)
-{
-    QvctlRun run;
-    const std::string command = std::string(QVCTL_PATH) + " " + arguments + " 2>&1";
-    FILE *pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return run;
-    char chunk[512];
-    size_t n;
-    while ((n = fread(chunk, 1, sizeof chunk, pipe)) > 0)
-        run.output.append(chunk, n);
-    const int raw = pclose(pipe);
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return run;
-}
 
 bool contains(const std::string &text, const std::string &part)
 {

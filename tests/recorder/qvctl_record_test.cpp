@@ -5,6 +5,7 @@
 #include "avi_image.h"
 #include "media_probe.h"
 #include "scratch_dir.h"
+#include "qvctl_run.h"
 
 #include "sim_camera_state.h"
 #include "sim_stream_session.h"
@@ -16,27 +17,6 @@
 #include <sys/wait.h>
 
 namespace {
-
-struct QvctlRun {
-    int status = -1;
-    std::string output; // stdout and stderr together
-};
-
-QvctlRun qvctl(const std::string &arguments)
-{
-    QvctlRun run;
-    const std::string command = std::string(QVCTL_PATH) + " " + arguments + " 2>&1";
-    FILE *pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return run;
-    char chunk[512];
-    size_t n;
-    while ((n = fread(chunk, 1, sizeof chunk, pipe)) > 0)
-        run.output.append(chunk, n);
-    const int raw = pclose(pipe);
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return run;
-}
 
 // The simulator's stream side on one address, with a small picture.
 class StreamingCamera {
