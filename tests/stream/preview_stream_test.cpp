@@ -1,8 +1,9 @@
 // The preview stream with its receive threads, against a fake camera on a
 // loopback address of each test's own (127.13.<test>.1): frames over UDP
 // (both formats) and TCP arrive byte-exact through the C interface, the
-// control datagrams, the camera-address filter, the connected flag, the
-// frame-size limit and stopping.
+// control datagrams, reconnecting a silent TCP connection, the
+// camera-address filter, the connected flag, the frame-size limit and
+// stopping.
 
 #include "fake_camera.h"
 #include "qv_camera.h"
@@ -164,6 +165,22 @@ TEST(PreviewStreamTest, TcpRecordsArriveAndTheLinkIsReopenedAfterADrop)
     Bytes second = streamwire::testPicture(5000, 9);
     ASSERT_TRUE(camera.send(streamwire::boundaryRecord(second, r)));
     EXPECT_EQ(waitForFrame(stream.get()).bytes, second);
+}
+
+TEST(PreviewStreamTest, TcpConnectionSilentForTheReceiveTimeOutIsMadeAgain)
+{
+    // A camera that restarts never closes the old connection; only a fresh
+    // connect after the receive time-out brings its stream back.
+    const char *ip = "127.13.10.1";
+    FakeCameraTcp camera(ip);
+    ASSERT_TRUE(camera.ready());
+    qv::PreviewOptions o = quickOptions();
+    o.tcpReceiveTimeoutMs = 100;
+    auto stream = PreviewStream::start(ip, o);
+    ASSERT_TRUE(stream);
+    ASSERT_TRUE(camera.accept(3000));
+    // Nothing is sent on the first connection.
+    EXPECT_TRUE(camera.accept(3000));
 }
 
 TEST(PreviewStreamTest, TcpFramesBeyondTheCallerBufferAreNeverHandedOut)

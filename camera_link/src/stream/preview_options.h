@@ -12,6 +12,8 @@ struct PreviewOptions {
     int udpPort = kStreamUdpPort;
     int tcpPort = kStreamTcpPort;
     int udpReceiveTimeoutMs = 500;
+    // A TCP connection silent for this long is dropped and made again.
+    int tcpReceiveTimeoutMs = 3000;
     // Empty receive passes (time-out plus 10 ms pause each) before the UDP
     // side declares the camera gone: about two and a half minutes.
     int silentPassesBeforeDisconnect = 300;
