@@ -3,6 +3,9 @@
 
 // Where and how a preview stream listens. QV_StartPreview always uses the
 // defaults (the camera's ports and time-outs); tests shorten the waits.
+//
+// Thread rules: a plain value; each receiver keeps its own copy from
+// creation on, so nothing is shared.
 
 #include "transport/udp_link.h"
 
