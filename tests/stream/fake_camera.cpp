@@ -153,6 +153,12 @@ bool FakeCameraTcp::send(const std::vector<uint8_t> &bytes)
     return true;
 }
 
+bool FakeCameraTcp::closedByReceiver(int timeoutMs)
+{
+    uint8_t byte = 0;
+    return client_ >= 0 && readable(client_, timeoutMs) && ::recv(client_, &byte, 1, 0) == 0;
+}
+
 void FakeCameraTcp::closeClient()
 {
     if (client_ >= 0)

@@ -53,6 +53,8 @@ public:
 
     bool accept(int timeoutMs);
     bool send(const std::vector<uint8_t> &bytes);
+    // Whether the receiver ends the accepted connection within the time.
+    bool closedByReceiver(int timeoutMs);
     void closeClient();
     void closeListener();
 

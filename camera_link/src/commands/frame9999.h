@@ -3,6 +3,9 @@
 
 // The binary command family: a 24-byte little-endian header starting with the
 // magic 0x9999, optionally followed by a payload. Pure functions.
+//
+// Thread rules: callable from any thread; a parsed reply points into the
+// caller's datagram and lives no longer than it.
 
 #include "wire_bytes.h"
 

@@ -3,6 +3,8 @@
 
 // Payloads of the 0x9999 commands that carry one, and the decoding of the
 // replies that carry more than one result word. Pure functions.
+//
+// Thread rules: callable from any thread; nothing is kept between calls.
 
 #include "frame9999.h"
 

@@ -4,6 +4,9 @@
 // The text-framed command family: requests start with "SETCMD" and a 14-byte
 // header, replies with "RETCMD" and a 15-byte header. Pure functions, no
 // sockets, so tests and fuzzers drive them directly.
+//
+// Thread rules: callable from any thread; a parsed reply points into the
+// caller's datagram and lives no longer than it.
 
 #include "wire_bytes.h"
 

@@ -3,6 +3,8 @@
 
 // Payload layouts of the SETCMD commands: request payloads the library sends
 // and the reply payloads it reads. Pure functions over byte ranges.
+//
+// Thread rules: callable from any thread; nothing is kept between calls.
 
 #include "qv_camera.h"
 #include "wire_bytes.h"

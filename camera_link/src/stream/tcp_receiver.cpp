@@ -85,7 +85,8 @@ void TcpReceiver::receiveLoop()
 
     while (!stop_.raised()) {
         if (!haveSocket) {
-            NativeSocket s = connectStreamSocket(ip_.c_str(), options_.tcpPort);
+            NativeSocket s = connectStreamSocket(ip_.c_str(), options_.tcpPort,
+                                                options_.tcpReceiveTimeoutMs);
             if (s != kInvalidSocket && !adoptSocket(s))
                 return;
             haveSocket = s != kInvalidSocket;
@@ -99,12 +100,14 @@ void TcpReceiver::receiveLoop()
             parser.feed(chunk.data(), static_cast<size_t>(n));
             continue;
         }
-        if (n == 0 || lastSocketError() != SocketError::WouldBlock) {
-            closeOwnSocket();
-            haveSocket = false;
-            stop_.waitFor(kAfterDropMs);
-            fields_.connected.store(false, std::memory_order_relaxed);
-        }
+        // The socket blocks with a receive time-out, so a receive that
+        // "would block" has in fact timed out; that too drops the connection.
+        // A camera that restarted never tells the old connection, and only a
+        // fresh connect gets its stream back.
+        closeOwnSocket();
+        haveSocket = false;
+        stop_.waitFor(kAfterDropMs);
+        fields_.connected.store(false, std::memory_order_relaxed);
         stop_.waitFor(kAfterReceiveFailureMs);
     }
 }

@@ -4,7 +4,8 @@
 // The TCP receive thread of a preview stream: connects to the camera's
 // stream port, retries while the stream runs (100 ms after a dropped
 // connection, 1000 ms after a failed connect), and feeds the bytes through
-// the boundary parser into the record decoder.
+// the boundary parser into the record decoder. A connection that stays
+// silent for the receive time-out counts as dropped.
 //
 // Thread rules: the owner (PreviewStream) calls start() once, then — after
 // raising the stop signal — wakeUp() and join() from its own thread. The

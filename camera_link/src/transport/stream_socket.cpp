@@ -4,7 +4,7 @@
 
 namespace qv {
 
-NativeSocket connectStreamSocket(const char *ip, int port)
+NativeSocket connectStreamSocket(const char *ip, int port, int timeoutMs)
 {
     if (!socketLayerStart(2, 2))
         return kInvalidSocket;
@@ -31,7 +31,7 @@ NativeSocket connectStreamSocket(const char *ip, int port)
         socketLayerRelease();
         return kInvalidSocket;
     }
-    setSocketTimeouts(s, 3000);
+    setSocketTimeouts(s, timeoutMs);
 
     if (::connect(s, reinterpret_cast<const sockaddr *>(&target), sizeof target) != 0) {
         SocketError e = lastSocketError();
@@ -47,7 +47,13 @@ NativeSocket connectStreamSocket(const char *ip, int port)
             return kInvalidSocket;
         }
     }
-    setNonBlocking(s, false);
+    // The stream thread takes every failed receive for a time-out or a
+    // drop, which holds only for a blocking socket.
+    if (!setNonBlocking(s, false)) {
+        closeSocket(s);
+        socketLayerRelease();
+        return kInvalidSocket;
+    }
     return s;
 }
 

@@ -8,8 +8,8 @@ namespace qv {
 // Starts a non-blocking connect to ip:7060 and returns the socket switched
 // back to blocking mode (the connection may still be in progress; the first
 // receive tells). Returns kInvalidSocket when no connection attempt is under
-// way. Receive/send time-outs are 3000 ms.
-NativeSocket connectStreamSocket(const char *ip, int port);
+// way. Receive/send time-outs are timeoutMs (the camera link uses 3000 ms).
+NativeSocket connectStreamSocket(const char *ip, int port, int timeoutMs = 3000);
 
 } // namespace qv
 
