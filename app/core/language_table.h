@@ -3,6 +3,8 @@
 
 // The user-interface languages: index (as stored under
 // "dev/softwarelanguage") to translation file relative to the program.
+//
+// Thread rules: pure functions, any thread.
 
 #include <QString>
 

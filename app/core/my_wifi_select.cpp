@@ -5,6 +5,7 @@
 #include "broadcast_address_source.h"
 
 #include <QDebug>
+#include <QEvent>
 #include <QThread>
 #include <QTimer>
 
@@ -110,6 +111,15 @@ void MyWifiSelect::onAnswered(const QString &broadcastAddress, const QString &re
         ui_->lineEdit_ip->setText(foundIp_);
         searchTimer_->stop();
     }
+}
+
+void MyWifiSelect::changeEvent(QEvent *event)
+{
+    // The settings button stays reachable while this dialog waits for a
+    // choice, so a language picked there must reach these captions too.
+    if (event->type() == QEvent::LanguageChange)
+        ui_->retranslateUi(this);
+    QDialog::changeEvent(event);
 }
 
 #include "moc_my_wifi_select.cpp"

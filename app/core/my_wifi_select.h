@@ -56,6 +56,9 @@ public slots:
     void btn_go_wifi();
     void btn_go_route();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void queryTick();
     void onAnswered(const QString &broadcastAddress, const QString &reply, int version);

@@ -7,6 +7,9 @@
 // enter (mode 0700, owned by the user, not a link), created on first use.
 // If the usual name is taken by something unsafe a fresh unique folder is
 // made instead.
+//
+// Thread rules: any thread; the folder is chosen once, by the first call
+// (a function-local static, so concurrent first calls are safe).
 QString privateTempFolder();
 
 // The same check for any path: a real directory owned by this user that no

@@ -301,11 +301,14 @@ private slots:
         const QString closeText = button(dialog, "pushButton_close")->text();
         const QString title = dialog.windowTitle();
         const int index = languageBox(dialog)->currentIndex();
+        const QString popupStyle = languageBox(dialog)->styleSheet();
         QCoreApplication::removeTranslator(&translator);
         QCoreApplication::processEvents();
         QCOMPARE(closeText, QString("MySettingsBarClass|关闭"));
         QCOMPARE(title, QString("MySettingsBarClass|MySettingsBar"));
         QCOMPARE(index, 4);
+        // Style sheets are not texts: no translation may rewrite them.
+        QVERIFY2(popupStyle.startsWith("QComboBox QAbstractItemView{"), qPrintable(popupStyle));
         QCOMPARE(button(dialog, "pushButton_close")->text(), QString("关闭"));
     }
 };

@@ -4,6 +4,7 @@
 
 #include "app_settings.h"
 #include "broadcast_address_source.h"
+#include "language_table.h"
 #include "my_wifi_select.h"
 
 #include <QLineEdit>
@@ -13,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
+#include <QTranslator>
 #include <QtTest>
 
 #include <atomic>
@@ -81,6 +83,21 @@ private slots:
         QVERIFY(edit);
         QCOMPARE(edit->geometry(), QRect(20, 120, 160, 30));
         QCOMPARE(d->findChild<QPushButton *>("pushButton_go_route")->geometry(), QRect(20, 160, 160, 30));
+    }
+
+    void captionsFollowALanguageChange()
+    {
+        auto d = dialog();
+        d->show();
+        auto *wifi = d->findChild<QPushButton *>("pushButton_go_wifi");
+        QCOMPARE(wifi->text(), QString::fromUtf8("进入wifi模式"));
+        QTranslator english;
+        QVERIFY(english.load(languageFileFor(2), QCoreApplication::applicationDirPath()));
+        QCoreApplication::installTranslator(&english);
+        QTRY_COMPARE(wifi->text(), QStringLiteral("Enter Wi-Fi mode"));
+        QCOMPARE(d->windowTitle(), QStringLiteral("Connect to camera"));
+        QCoreApplication::removeTranslator(&english);
+        QTRY_COMPARE(wifi->text(), QString::fromUtf8("进入wifi模式"));
     }
 
     void wifiModeAlwaysNamesTheAccessPoint()
