@@ -1,5 +1,6 @@
 #include "stream/udp_receiver.h"
 
+#include "stream/datagram_batch_reader.h"
 #include "stream/frame_delivery.h"
 #include "stream/udp_frame_assembler.h"
 #include "transport/udp_link.h"
@@ -7,7 +8,6 @@
 #include <cstdio>
 #include <cstring>
 #include <new>
-#include <vector>
 
 namespace qv {
 
@@ -71,7 +71,7 @@ void UdpReceiver::run()
 void UdpReceiver::receiveLoop(UdpLink *link)
 {
     UdpFrameAssembler assembler(sink_);
-    std::vector<uint8_t> datagram(kDatagramCapacity);
+    DatagramBatchReader reader(link, kDatagramCapacity);
     const sockaddr_in camera = link->peer;
     sockaddr_in endpoint = camera; // where the camera streams from
     uint64_t lastStart = steadyMilliseconds();
@@ -83,7 +83,8 @@ void UdpReceiver::receiveLoop(UdpLink *link)
             sendControl(link, 1);
             lastStart = now;
         }
-        int n = linkReceive(link, datagram.data(), kDatagramCapacity);
+        const uint8_t *datagram = nullptr;
+        int n = reader.next(datagram);
         if (n > 0 && link->peer.sin_addr.s_addr != camera.sin_addr.s_addr) {
             link->peer = endpoint;
             continue;
@@ -98,7 +99,7 @@ void UdpReceiver::receiveLoop(UdpLink *link)
         endpoint = link->peer;
         fields_.connected.store(true, std::memory_order_relaxed);
         emptyPasses = 0;
-        assembler.feed(datagram.data(), static_cast<size_t>(n));
+        assembler.feed(datagram, static_cast<size_t>(n));
     }
 }
 
