@@ -1,8 +1,8 @@
 // The two network-list parsers on arbitrary command output: network names
 // come from whatever access points are in range, so the text is not ours.
 
-#include "netsh_network_parser.h"
-#include "nmcli_network_parser.h"
+#include "core/connection/netsh_network_parser.h"
+#include "core/connection/nmcli_network_parser.h"
 
 #include <cstddef>
 #include <cstdint>

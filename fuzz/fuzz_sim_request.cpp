@@ -1,10 +1,10 @@
 // Requests as the simulated camera receives them from the network: parse,
 // describe, answer.
 
-#include "sim_camera_state.h"
-#include "sim_command_codec.h"
-#include "sim_command_handler.h"
-#include "sim_request_text.h"
+#include "command/sim_camera_state.h"
+#include "command/sim_command_codec.h"
+#include "command/sim_command_handler.h"
+#include "command/sim_request_text.h"
 
 #include <vector>
 

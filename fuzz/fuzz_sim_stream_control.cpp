@@ -2,7 +2,7 @@
 // stream control datagram. Any bytes must give start, stop or nothing, and
 // nothing else unless the datagram is well formed.
 
-#include "../simulator/sim_stream_control.h"
+#include "../simulator/stream/sim_stream_control.h"
 
 #include <cstdlib>
 

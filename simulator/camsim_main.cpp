@@ -3,10 +3,10 @@
 //   camsim --bind 127.0.0.1 [--verbose] [--fault no-reply:0x1002:3]
 //          [--transport udp66|udp3|udp3-plain|tcp] [--fps 30] ...
 
-#include "sim_camera_state.h"
-#include "sim_command_options.h"
-#include "sim_command_side.h"
-#include "sim_stream_session.h"
+#include "command/sim_camera_state.h"
+#include "command/sim_command_options.h"
+#include "command/sim_command_side.h"
+#include "stream/sim_stream_session.h"
 
 #include <csignal>
 #include <cstdio>

@@ -9,17 +9,17 @@
 // cost of decoding the same frames with nothing else around (the floor for
 // a full-resolution live view).
 
-#include "app_settings.h"
-#include "corvane.h"
+#include "core/startup/app_settings.h"
+#include "core/main_window/corvane.h"
 #include "live_view_probe.h"
-#include "my_work.h"
+#include "core/live_view/my_work.h"
 #include "process_usage.h"
-#include "process_values.h"
+#include "core/startup/process_values.h"
 
-#include "sim_camera_state.h"
-#include "sim_scene_frame_source.h"
-#include "sim_stream_server.h"
-#include "sim_stream_settings.h"
+#include "command/sim_camera_state.h"
+#include "scene/sim_scene_frame_source.h"
+#include "stream/sim_stream_server.h"
+#include "stream/sim_stream_settings.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
 #include "live_view_probe.h"
 
-#include "sim_stream_jpeg_tags.h"
+#include "stream/sim_stream_jpeg_tags.h"
 
 void LiveViewProbe::onBytes(const unsigned char *bytes, int size)
 {

@@ -8,7 +8,7 @@
 // Thread rules: onBytes/onImage run on the worker thread (direct
 // connections), onPresented on the GUI thread; one mutex guards the maps.
 
-#include "sim_stream_stats.h"
+#include "stream/sim_stream_stats.h"
 
 #include <QImage>
 

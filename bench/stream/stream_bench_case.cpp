@@ -3,8 +3,8 @@
 #include "thread_cpu.h"
 
 #include "qv_camera.h"
-#include "sim_stream_jpeg_tags.h"
-#include "sim_stream_server.h"
+#include "stream/sim_stream_jpeg_tags.h"
+#include "stream/sim_stream_server.h"
 
 #include <algorithm>
 #include <chrono>

@@ -6,9 +6,9 @@
 // frames the way the application's worker does (poll; 5 ms sleep when the
 // queue is empty).
 
-#include "sim_camera_state.h"
-#include "sim_scene_frame_source.h"
-#include "sim_stream_settings.h"
+#include "command/sim_camera_state.h"
+#include "scene/sim_scene_frame_source.h"
+#include "stream/sim_stream_settings.h"
 
 #include <string>
 

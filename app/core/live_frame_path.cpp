@@ -1,7 +1,0 @@
-#include "live_frame_path.h"
-
-QImage LiveFramePath::toCurrentFrame(const QImage &decoded)
-{
-    ++framesSeen_;
-    return decoded;
-}

@@ -1,0 +1,373 @@
+#include "core/main_window/corvane.h"
+#include "ui_corvane.h"
+
+#include "core/startup/app_settings.h"
+#include "core/main_window/hover_tip.h"
+#include "core/startup/language_table.h"
+#include "tools/settings/my_settings_bar.h"
+#include "core/connection/my_wifi_select.h"
+#include "core/live_view/my_work.h"
+#include "core/live_view/picture_placement.h"
+#include "core/startup/process_values.h"
+#include "core/resolution/resolution_menu_controller.h"
+#include "core/main_window/screen_layout.h"
+#include "core/main_window/status_banner.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QDir>
+#include <QEvent>
+#include <QMenu>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPropertyAnimation>
+#include <QRegion>
+#include <QScreen>
+#include <QThread>
+#include <QTime>
+#include <QTimer>
+#include <QTranslator>
+
+Corvane::Corvane(QWidget *parent)
+    : QWidget(parent),
+      ui_(new Ui::CorvaneClass),
+      resolutionMenu_(std::make_unique<ResolutionMenuController>())
+{
+    buildShell();
+    shapeSideButton();
+    connectTitleBar();
+
+    // The floating panels are placed here once they exist (tool bar, side
+    // bar, compare bar, annotation bar, each from panelPlacesFor()); the
+    // toggle below then hides them until a camera is chosen.
+    sideShowAndHide();
+    ui_->btn_side->hide();
+
+    wifiSelect_ = new MyWifiSelect(std::make_unique<WirelessBroadcastSource>(),
+                                   CameraSearchWorker::libraryQuery());
+    wifiSelect_->show();
+    connect(wifiSelect_, SIGNAL(sendWifiIp(QString)), this, SLOT(startWifiVideo(QString)));
+    createLiveView();
+
+    hoverTip_ = std::make_unique<HoverTip>();
+    for (QWidget *watched : {static_cast<QWidget *>(ui_->btn_side),
+                             static_cast<QWidget *>(ui_->software_settings),
+                             static_cast<QWidget *>(ui_->software_help),
+                             static_cast<QWidget *>(ui_->software_min),
+                             static_cast<QWidget *>(ui_->software_close),
+                             static_cast<QWidget *>(ui_->luxiang_mic_btn)}) {
+        watched->setAttribute(Qt::WA_Hover);
+        watched->installEventFilter(this);
+    }
+}
+
+Corvane::~Corvane()
+{
+    delete settingsDialog_.data();
+    // Stop the loop after its current pass, end and join its thread, and only
+    // then take the stream away from under it.
+    worker_->setRunning(false);
+    workerThread_->quit();
+    workerThread_->wait();
+    QV_StopPreview(previewHandle_);
+    previewHandle_ = nullptr;
+    worker_->setPreviewHandle(nullptr);
+    // Frames still queued for this window carry byte copies the worker
+    // frees with itself; both can go now that the thread has ended.
+    QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
+    delete worker_;
+    delete workerThread_;
+    delete wifiSelect_;
+}
+
+void Corvane::buildShell()
+{
+    ui_->setupUi(this);
+    setWindowFlags(Qt::FramelessWindowHint);
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    screenWidth_ = available.width();
+    screenHeight_ = available.height();
+    viewHeight_ = screenHeight_ - kTitleBarHeight;
+    // Set explicitly: without a window manager nothing else makes the window
+    // cover the screen.
+    setGeometry(0, 0, screenWidth_, screenHeight_);
+    setFixedSize(screenWidth_, screenHeight_);
+
+    ui_->widget_title->setGeometry(0, 0, screenWidth_, kTitleBarHeight);
+    ui_->stackedWidget->setGeometry(0, kTitleBarHeight, screenWidth_, viewHeight_);
+    ui_->stackedWidget->setCurrentIndex(FloatingPanels::LivePage);
+    ui_->widget_state->setGeometry(0, screenHeight_ - 30, screenWidth_, 30);
+    ui_->widget_state->hide();
+    ui_->state_btn_clear->setIcon(QIcon(QStringLiteral(":/static/other/widget_state_guanbi.png")));
+
+    banner_ = new StatusBanner(ui_->widget_state, ui_->state_label_icon, ui_->state_label_text, this);
+    banner_->setMarks(
+        QImage(QStringLiteral(":/static/other/widget_state_dui.png")).scaled(20, 20),
+        QImage(QStringLiteral(":/static/other/widget_state_cuo.png")).scaled(20, 20));
+    connect(banner_, &StatusBanner::expired, this, &Corvane::setWidgetStateTextClear);
+    connect(ui_->state_btn_clear, &QToolButton::clicked, this, &Corvane::setWidgetStateTextClear);
+
+    ui_->software_ico->setIcon(QIcon(QStringLiteral(":/static/logo.png")));
+    ui_->software_ico->setIconSize(QSize(26, 26));
+    ui_->software_settings->setIcon(QIcon(QStringLiteral(":/static/head/software_settings.png")));
+    ui_->software_help->setIcon(QIcon(QStringLiteral(":/static/head/software_help.png")));
+    ui_->software_min->setIcon(QIcon(QStringLiteral(":/static/head/software_min.png")));
+    ui_->software_close->setIcon(QIcon(QStringLiteral(":/static/head/software_close.png")));
+    setWindowIcon(QIcon(QStringLiteral(":/static/logo.png")));
+    ui_->software_help->hide();
+    setWindowTitle(QStringLiteral("Lumivo Wireless"));
+}
+
+void Corvane::shapeSideButton()
+{
+    const SideButtonLayout layout = sideButtonLayoutFor(screenHeight_);
+    QPushButton *button = ui_->btn_side;
+    button->setIcon(QIcon(QStringLiteral(":/static/btn_show.png")));
+    button->setStyleSheet(layout.styleSheet);
+    button->setGeometry(layout.geometry);
+    QPainterPath circle;
+    circle.addRoundedRect(QRectF(0, 0, layout.geometry.width(), layout.geometry.height()),
+                          layout.radius, layout.radius);
+    button->setMask(QRegion(circle.toFillPolygon().toPolygon()));
+    button->raise();
+}
+
+void Corvane::connectTitleBar()
+{
+    connect(ui_->software_close, SIGNAL(clicked()), this, SLOT(close()));
+    connect(ui_->software_min, SIGNAL(clicked()), this, SLOT(showMinimized()));
+    // The help button is hidden; it only minimises (no web page to open).
+    connect(ui_->software_help, &QToolButton::clicked, this, &QWidget::showMinimized);
+    connect(ui_->software_settings, &QToolButton::clicked, this, &Corvane::openSettingsDialog);
+    connect(ui_->btn_side, SIGNAL(clicked()), this, SLOT(sideShowAndHide()));
+
+    ui_->widget_luxiang->hide();
+    recordTimer_ = new QTimer(this);
+    recordTime_ = std::make_unique<QTime>(0, 0, 0, 0);
+    ui_->luxiang_mic_btn->setIcon(QIcon(QStringLiteral(":/static/mai.png")));
+    connect(ui_->luxiang_mic_btn, SIGNAL(clicked()), this, SLOT(myMic()));
+    clipboard_ = QApplication::clipboard();
+}
+
+MySettingsBar *Corvane::settingsDialog() const
+{
+    return settingsDialog_.data();
+}
+
+void Corvane::openSettingsDialog()
+{
+    // A fresh dialog every time, so it always starts from the stored values.
+    delete settingsDialog_.data();
+    settingsDialog_ = new MySettingsBar();
+    connect(settingsDialog_, SIGNAL(signals_change_savePath(QString)), this,
+            SLOT(settingChangeSavePath(QString)));
+    connect(settingsDialog_, SIGNAL(signals_change_language()), this,
+            SLOT(settingChangeLanguage()));
+    settingsDialog_->show();
+}
+
+void Corvane::createLiveView()
+{
+    qRegisterMetaType<unsigned char *>("unsigned char*");
+    workerThread_ = new QThread;
+    worker_ = new MyWork([](PreviewStream *stream, void *buffer, FrameInfo *info) {
+        return QV_GetVideoFrame(stream, buffer, info);
+    });
+    worker_->moveToThread(workerThread_);
+    connect(this, &Corvane::startWifiWork, worker_, &MyWork::pullFrames);
+    connect(worker_, SIGNAL(sendData(unsigned char *, int)), this,
+            SLOT(drawWifiVideoFrame(unsigned char *, int)));
+    connect(worker_, SIGNAL(sendImage(QImage)), this, SLOT(drawWifiVideoFrame(QImage)));
+}
+
+void Corvane::setPresentObserver(std::function<void(const QImage &)> observer)
+{
+    presentObserver_ = std::move(observer);
+}
+
+void Corvane::sideShowAndHide()
+{
+    QPushButton *button = ui_->btn_side;
+    auto *twitch = new QPropertyAnimation(button, "geometry");
+    twitch->setDuration(100);
+    twitch->setStartValue(button->geometry().translated(1, 1));
+    twitch->setEndValue(button->geometry());
+    twitch->setEasingCurve(QEasingCurve::InOutElastic);
+    twitch->start(QAbstractAnimation::DeleteWhenStopped);
+
+    const bool shown = panels_.toggle(ui_->stackedWidget->currentIndex());
+    button->setIcon(QIcon(shown ? QStringLiteral(":/static/btn_show.png")
+                                : QStringLiteral(":/static/btn_hide.png")));
+}
+
+void Corvane::myMic()
+{
+    micOn_ = !micOn_;
+    ui_->luxiang_mic_btn->setIcon(
+        QIcon(micOn_ ? QStringLiteral(":/static/mai.png") : QStringLiteral(":/static/mai1.png")));
+}
+
+void Corvane::settingChangeSavePath(QString path)
+{
+    processValues().savePath = path;
+    QDir folder(path);
+    if (!folder.exists())
+        folder.mkpath(QStringLiteral("."));
+}
+
+void Corvane::settingChangeLanguage()
+{
+    const int index = languageIndexFromSetting(readSetting(QStringLiteral("dev/softwarelanguage")));
+    QTranslator &translator = languageTranslator();
+    // load() empties the translator first, so an index without a file (or a
+    // missing file) leaves the source texts on screen.
+    translator.load(languageFileFor(index), QCoreApplication::applicationDirPath());
+    QCoreApplication::installTranslator(&translator);
+}
+
+void Corvane::func_change_resolution(QAction *action)
+{
+    resolutionMenu_->changeResolution(this, action);
+}
+
+void Corvane::setWidgetStateDui(QString s)
+{
+    banner_->showOk(s);
+}
+
+void Corvane::setWidgetStateCuo(QString s)
+{
+    banner_->showFail(s);
+}
+
+void Corvane::side_fenbianlv()
+{
+    // The shown frame, after rotation and zoom, decides the marked entry.
+    QMenu *menu = resolutionMenu_->openMenu(this, currentFrame_.size(), screenHeight_);
+    if (menu)
+        connect(menu, SIGNAL(triggered(QAction *)), this, SLOT(func_change_resolution(QAction *)));
+}
+
+void Corvane::setWidgetStateTextClear()
+{
+    banner_->clear();
+}
+
+void Corvane::startWifiVideo(QString send_ip)
+{
+    sideShowAndHide();
+    ui_->btn_side->show();
+    wifiSelect_->hide();
+    processValues().cameraIp = send_ip;
+    const QByteArray address = send_ip.toLocal8Bit();
+    previewHandle_ = QV_StartPreview(address.constData());
+    worker_->setPreviewHandle(previewHandle_);
+    worker_->setRunning(true);
+    emit startWifiWork();
+    workerThread_->start(QThread::InheritPriority);
+    // Every preview starts by asking for the camera's largest picture.
+    QV_SendSetResolution(address.constData(), 3840, 2880);
+}
+
+void Corvane::drawWifiVideoFrame(unsigned char *buffer, int size)
+{
+    if (videoRecording_)
+        QV_AddVideoData(recordHandle_, buffer, size);
+    worker_->releaseFrameBytes(buffer);
+}
+
+void Corvane::drawWifiVideoFrame(QImage image)
+{
+    currentFrame_ = framePath_.toCurrentFrame(image);
+}
+
+void Corvane::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setPen(Qt::red);
+    switch (ui_->stackedWidget->currentIndex()) {
+    case FloatingPanels::LivePage:
+        paintLivePicture(painter);
+        break;
+    case FloatingPanels::AnnotatePage:
+        painter.fillRect(QRect(0, kTitleBarHeight, screenWidth_, viewHeight_), Qt::white);
+        break;
+    default:
+        break;
+    }
+    // Painting is continuous: the next paint is scheduled by this one, so the
+    // latest frame is always on screen without the frame slot asking. Only
+    // the picture area changes between paints; the title bar and the rest
+    // repaint when they themselves change.
+    update(QRect(0, kTitleBarHeight, screenWidth_, viewHeight_));
+}
+
+void Corvane::paintLivePicture(QPainter &painter)
+{
+    const QRect target = pictureTargetRect(currentFrame_.size(), screenWidth_, viewHeight_);
+    if (target.isEmpty())
+        return;
+    painter.drawImage(target.topLeft(), scaledCache_.scaled(currentFrame_, target.size()));
+    if (presentObserver_ && currentFrame_.cacheKey() != lastPresentedKey_) {
+        lastPresentedKey_ = currentFrame_.cacheKey();
+        presentObserver_(currentFrame_);
+    }
+}
+
+bool Corvane::eventFilter(QObject *watched, QEvent *event)
+{
+    if (auto *button = qobject_cast<QWidget *>(watched)) {
+        if (event->type() == QEvent::HoverEnter)
+            showHoverTip(button);
+        else if (event->type() == QEvent::HoverLeave)
+            hoverTip_->hide();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Corvane::showHoverTip(QWidget *button)
+{
+    const QPoint global = button->mapToGlobal(QPoint(0, 0));
+    if (button == ui_->btn_side) {
+        hoverTip_->setText(panels_.shown() ? tr("side_shouqi") : tr("side_xianshi"));
+        hoverTip_->showAt(sideButtonTipPosition(global));
+        return;
+    }
+    QString text;
+    int yOffset = 42;
+    if (button == ui_->luxiang_mic_btn) {
+        text = tr("luyin");
+        yOffset = 2;
+    } else if (button == ui_->software_settings) {
+        text = tr("software_settings");
+    } else if (button == ui_->software_help) {
+        text = tr("software_help");
+    } else if (button == ui_->software_min) {
+        text = tr("software_min");
+    } else if (button == ui_->software_close) {
+        text = tr("software_close");
+    } else {
+        return;
+    }
+    hoverTip_->setText(text);
+    hoverTip_->showAt(centredTipPosition(global, hoverTip_->width(), screenWidth_, yOffset));
+}
+
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+void Corvane::enterEvent(QEvent *event)
+{
+    activateWindow();
+    QWidget::enterEvent(event);
+}
+#endif
+
+void Corvane::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        ui_->retranslateUi(this);
+    else
+        QWidget::changeEvent(event);
+}
+
+#include "moc_corvane.cpp"

@@ -1,0 +1,135 @@
+#ifndef CORVANE_CORVANE_H
+#define CORVANE_CORVANE_H
+
+// The application's only main window: frameless and full-screen, with the
+// title bar, the stacked picture area (0 live view, 1 annotation, 2 compare),
+// the side-panel button, the recording clock, the status banner and the hover
+// tips. It owns the live view: the worker and its thread, the preview handle
+// and the current frame, which it paints continuously.
+//
+// Thread rules: everything here runs on the GUI thread. The window owns the
+// worker thread: it starts it in startWifiVideo() and stops and joins it in
+// its destructor before stopping the preview. Frames arrive only through the
+// worker's two queued signals.
+
+#include "core/main_window/floating_panels.h"
+#include "core/live_view/live_frame_path.h"
+#include "core/live_view/scaled_frame_cache.h"
+
+#include <QImage>
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+#include "qv_camera.h"
+
+class HoverTip;
+class MySettingsBar;
+class MyWifiSelect;
+class MyWork;
+class QAction;
+class QClipboard;
+class QPainter;
+class QThread;
+class QTime;
+class QTimer;
+class ResolutionMenuController;
+class StatusBanner;
+
+namespace Ui {
+class CorvaneClass;
+}
+
+class Corvane : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Corvane(QWidget *parent = nullptr);
+    ~Corvane() override;
+
+    int screenWidth() const { return screenWidth_; }
+    int screenHeight() const { return screenHeight_; }
+    int viewHeight() const { return viewHeight_; }
+    const QImage &currentFrame() const { return currentFrame_; }
+    bool panelsShown() const { return panels_.shown(); }
+    bool micOn() const { return micOn_; }
+    MyWifiSelect *connectionDialog() const { return wifiSelect_; }
+    MySettingsBar *settingsDialog() const;
+    ResolutionMenuController &resolutionMenu() const { return *resolutionMenu_; }
+    StatusBanner *statusBanner() const { return banner_; }
+    HoverTip *hoverTip() const { return hoverTip_.get(); }
+    QThread *workerThread() const { return workerThread_; }
+    MyWork *worker() const { return worker_; }
+    PreviewStream *previewHandle() const { return previewHandle_; }
+
+    // Called by paintEvent with each frame the first time it reaches the
+    // screen; for measurements, outside the meta-object.
+    void setPresentObserver(std::function<void(const QImage &)> observer);
+
+signals:
+    void startWifiWork();
+
+public slots:
+    void sideShowAndHide();
+    void myMic();
+    void settingChangeSavePath(QString path);
+    void settingChangeLanguage();
+    void func_change_resolution(QAction *action);
+    void setWidgetStateDui(QString s);
+    void setWidgetStateCuo(QString s);
+    void setWidgetStateTextClear();
+    void side_fenbianlv();
+    void startWifiVideo(QString send_ip);
+    void drawWifiVideoFrame(unsigned char *buffer, int size);
+    void drawWifiVideoFrame(QImage image);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    void enterEvent(QEvent *event) override;
+#endif
+    void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void buildShell();
+    void shapeSideButton();
+    void connectTitleBar();
+    void openSettingsDialog();
+    void createLiveView();
+    void showHoverTip(QWidget *button);
+    void paintLivePicture(QPainter &painter);
+
+    std::unique_ptr<Ui::CorvaneClass> ui_;
+    int screenWidth_ = 0;
+    int screenHeight_ = 0;
+    int viewHeight_ = 0;
+
+    FloatingPanels panels_;
+    bool micOn_ = true;
+    StatusBanner *banner_ = nullptr;
+    std::unique_ptr<HoverTip> hoverTip_;
+    QTimer *recordTimer_ = nullptr;
+    std::unique_ptr<QTime> recordTime_;
+    QClipboard *clipboard_ = nullptr;
+    MyWifiSelect *wifiSelect_ = nullptr;
+    // No parent: replaced (deleted) by every opening.
+    QPointer<MySettingsBar> settingsDialog_;
+    std::unique_ptr<ResolutionMenuController> resolutionMenu_;
+
+    QThread *workerThread_ = nullptr;
+    MyWork *worker_ = nullptr;
+    PreviewStream *previewHandle_ = nullptr;
+    Recorder *recordHandle_ = nullptr;
+    bool videoRecording_ = false;
+
+    LiveFramePath framePath_;
+    QImage currentFrame_;
+    ScaledFrameCache scaledCache_;
+    qint64 lastPresentedKey_ = -1;
+    std::function<void(const QImage &)> presentObserver_;
+};
+
+#endif

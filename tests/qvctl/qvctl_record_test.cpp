@@ -1,0 +1,84 @@
+// qvctl's record command end to end: the real executable records the
+// simulated camera's stream, and the file it leaves is checked like every
+// other recording. Each test has its own loopback address (127.44.<n>.1).
+
+#include "avi_image.h"
+#include "media_probe.h"
+#include "scratch_dir.h"
+#include "qvctl_run.h"
+
+#include "command/sim_camera_state.h"
+#include "stream/sim_stream_session.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <sys/wait.h>
+
+namespace {
+
+// The simulator's stream side on one address, with a small picture.
+class StreamingCamera {
+public:
+    explicit StreamingCamera(const std::string &address)
+        : session_(state_, address, smallPicture())
+    {
+        started_ = session_.start();
+    }
+    bool started() const { return started_; }
+
+private:
+    static camsim::StreamOptions smallPicture()
+    {
+        camsim::StreamOptions options;
+        options.width = 640;
+        options.height = 480;
+        return options;
+    }
+
+    camsim::SimCameraState state_;
+    camsim::StreamSession session_;
+    bool started_ = false;
+};
+
+TEST(QvctlRecord, RecordsTheStreamIntoAPlayableFile)
+{
+    StreamingCamera camera("127.44.1.1");
+    ASSERT_TRUE(camera.started());
+    ScratchDir dir;
+    const std::string path = dir.file("clip.avi");
+    const QvctlRun r = qvctl("--camera 127.44.1.1 record 1 " + path);
+    ASSERT_EQ(r.status, 0) << r.output;
+
+    const AviImage avi = AviImage::fromFile(path);
+    EXPECT_EQ(avi.structureProblem(), "");
+    EXPECT_EQ(avi.u32(64), 640u);
+    EXPECT_EQ(avi.u32(68), 480u);
+    EXPECT_EQ(avi.u32(132), 15000000u);
+    const long frames = static_cast<long>(avi.u32(48));
+    EXPECT_GT(frames, 1);
+    EXPECT_NE(r.output.find("record: " + std::to_string(frames) + " frames"), std::string::npos)
+        << r.output;
+    expectPlayableMjpeg(path, frames);
+}
+
+TEST(QvctlRecord, FileThatCannotBeCreatedIsReported)
+{
+    StreamingCamera camera("127.44.2.1");
+    ASSERT_TRUE(camera.started());
+    ScratchDir dir;
+    const QvctlRun r = qvctl("--camera 127.44.2.1 record 1 " + dir.file("no/such/folder.avi"));
+    EXPECT_EQ(r.status, 4) << r.output;
+    EXPECT_NE(r.output.find("cannot create"), std::string::npos) << r.output;
+}
+
+TEST(QvctlRecord, DurationMustBeWholePositiveSeconds)
+{
+    for (const char *bad : {"0", "1.5", "soon", "86401"}) {
+        const QvctlRun r = qvctl(std::string("--camera 127.44.3.1 record ") + bad + " x.avi");
+        EXPECT_EQ(r.status, 3) << bad << ": " << r.output;
+    }
+}
+
+} // namespace
