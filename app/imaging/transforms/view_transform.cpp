@@ -136,28 +136,39 @@ QImage applyViewTransform(const QImage &frame, const ViewState &state)
     if (type < 0)
         return transformWithQt(source == frame.rect() ? frame : frame.copy(source), state);
 
-    QImage result(cutOut.size(), frame.format());
-    if (result.isNull())
-        return result;
-    const cv::Mat whole(frame.height(), frame.width(), type, const_cast<uchar *>(frame.constBits()),
-                        size_t(frame.bytesPerLine()));
-    const cv::Mat part = whole(cv::Rect(source.x(), source.y(), source.width(), source.height()));
-    cv::Mat out(result.height(), result.width(), type, result.bits(), size_t(result.bytesPerLine()));
-    const uchar *const outData = out.data;
     const int flipCode = symmetry.flipHorizontal && symmetry.flipVertical ? -1
         : symmetry.flipHorizontal                                          ? 1
                                                                            : 0;
-    const bool flips = symmetry.flipHorizontal || symmetry.flipVertical;
+    QImage result;
     if (symmetry.transpose) {
-        cv::transpose(part, out);
-        if (flips)
-            cv::flip(out, out, flipCode); // swaps from both ends: safe in place
+        // Qt's quarter turn works in cache-sized tiles, several times faster
+        // than a plain transpose of 3-byte pixels; a quarter turn clockwise
+        // is the transpose followed by a left-right flip, so that flip is
+        // taken back from the ones still to do.
+        const int depthBytes = frame.depth() / 8;
+        const QImage part(frame.constBits() + source.y() * frame.bytesPerLine() + source.x() * depthBytes,
+                          source.width(), source.height(), frame.bytesPerLine(), frame.format());
+        QTransform quarter;
+        quarter.rotate(90);
+        result = part.transformed(quarter, Qt::FastTransformation);
+        const bool flipH = !symmetry.flipHorizontal;
+        const bool flipV = symmetry.flipVertical;
+        if (flipH || flipV) {
+            cv::Mat out(result.height(), result.width(), type, result.bits(), size_t(result.bytesPerLine()));
+            cv::flip(out, out, flipH && flipV ? -1 : (flipH ? 1 : 0)); // swaps from both ends: safe in place
+        }
     } else {
+        result = QImage(cutOut.size(), frame.format());
+        if (result.isNull())
+            return result;
+        const cv::Mat whole(frame.height(), frame.width(), type, const_cast<uchar *>(frame.constBits()),
+                            size_t(frame.bytesPerLine()));
+        const cv::Mat part = whole(cv::Rect(source.x(), source.y(), source.width(), source.height()));
+        cv::Mat out(result.height(), result.width(), type, result.bits(), size_t(result.bytesPerLine()));
         cv::flip(part, out, flipCode);
+        // OpenCV wrote into the picture's own pixels, not a new buffer.
+        Q_ASSERT(out.data == result.bits());
     }
-    // OpenCV writes into the picture's own pixels, never a new buffer.
-    Q_ASSERT(out.data == outData);
-    (void)outData;
     result.setDotsPerMeterX(frame.dotsPerMeterX());
     result.setDotsPerMeterY(frame.dotsPerMeterY());
     return result;
