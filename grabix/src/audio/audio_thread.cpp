@@ -1,6 +1,7 @@
 #include "audio/audio_thread.h"
 
 #include <cstdio>
+#include <pthread.h>
 
 namespace grabix {
 
@@ -39,6 +40,7 @@ void AudioThread::stop()
 
 void AudioThread::run()
 {
+    pthread_setname_np(pthread_self(), "grabix-audio");
     while (!stopping_) {
         std::string why;
         const long got = source_.read(buffer_.data(), buffer_.size(), why);

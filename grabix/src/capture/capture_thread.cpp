@@ -1,6 +1,7 @@
 #include "capture/capture_thread.h"
 
 #include <chrono>
+#include <pthread.h>
 
 namespace grabix {
 
@@ -42,6 +43,7 @@ void CaptureThread::stop()
 
 void CaptureThread::run()
 {
+    pthread_setname_np(pthread_self(), "grabix-capture");
     capture();
     closeScreen();
 }

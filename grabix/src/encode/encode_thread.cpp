@@ -1,6 +1,7 @@
 #include "encode/encode_thread.h"
 
 #include <cstdio>
+#include <pthread.h>
 
 namespace grabix {
 
@@ -25,6 +26,7 @@ void EncodeThread::join()
 
 void EncodeThread::run()
 {
+    pthread_setname_np(pthread_self(), "grabix-encode");
     JpegEncoder encoder;
     Frame frame;
     while (queue_.pop(frame)) {
