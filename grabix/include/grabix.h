@@ -45,8 +45,8 @@
  *    plain GetImage) at frameRate and pushes raw frames into a bounded queue
  *    of 3 frames. When the queue is full the oldest waiting frame is
  *    dropped and counted (the encoder fell behind); Stop reports the count
- *    on standard error. It is the only user of its X connection while it
- *    runs.
+ *    on standard error. It is the only user of its own X connection and
+ *    closes it when it ends.
  *  - Encode thread: takes frames from that queue, compresses them to JPEG
  *    and adds them to the qv_camera recorder, which writes them at a
  *    constant frameRate (repeating the last frame when capture falls behind).

@@ -103,7 +103,7 @@ void ScreenGrabber::detachSharedImage()
     if (!shmImage_)
         return;
     Display *dpy = display_.handle();
-    if (!XErrorTrap::connectionLost(dpy)) {
+    if (!display_.lost()) {
         XShmDetach(dpy, &shm_);
         XSync(dpy, False);
     }
@@ -116,7 +116,7 @@ void ScreenGrabber::detachSharedImage()
 bool ScreenGrabber::grab(Frame &into, std::string &why)
 {
     Display *dpy = display_.handle();
-    if (XErrorTrap::connectionLost(dpy))
+    if (display_.lost())
         return failure(why);
     if (shmImage_) {
         if (!XShmGetImage(dpy, display_.root(), shmImage_, rect_.left, rect_.top, AllPlanes) ||
@@ -138,7 +138,7 @@ bool ScreenGrabber::grab(Frame &into, std::string &why)
 
 bool ScreenGrabber::failure(std::string &why)
 {
-    why = XErrorTrap::connectionLost(display_.handle())
+    why = display_.lost()
               ? "the connection to the X server on DISPLAY=" + display_.name() + " was lost"
               : "the screen on DISPLAY=" + display_.name() +
                     " no longer holds the capture rectangle (it was made smaller)";

@@ -3,6 +3,7 @@
 #include "capture/x_error_trap.h"
 
 #include <cstdlib>
+#include <poll.h>
 
 namespace grabix {
 
@@ -55,6 +56,14 @@ XDisplay::XDisplay(Display *display, std::string name)
         width_ = attributes.width;
         height_ = attributes.height;
     }
+}
+
+bool XDisplay::lost() const
+{
+    if (XErrorTrap::connectionLost(display_))
+        return true;
+    pollfd socket{ConnectionNumber(display_), POLLRDHUP, 0};
+    return poll(&socket, 1, 0) > 0 && (socket.revents & (POLLRDHUP | POLLHUP | POLLERR)) != 0;
 }
 
 XDisplay::~XDisplay()

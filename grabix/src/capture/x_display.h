@@ -30,6 +30,14 @@ public:
     int screenHeight() const { return height_; }
     const std::string &name() const { return name_; }
 
+    // True once the connection has broken: Xlib saw it, or the server has
+    // hung up its end of the socket. Checked before each request, the
+    // second catches a server that went away between two frames without
+    // sending a request into Xlib's I/O error path, which is fragile (it
+    // unlocks the connection twice, and afterwards only the thread that met
+    // the error can close the connection).
+    bool lost() const;
+
 private:
     XDisplay(Display *display, std::string name);
 
