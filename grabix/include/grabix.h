@@ -31,7 +31,7 @@
  *  - audio: non-zero records the default ALSA capture device into a PCM
  *    track (mono, 44100 Hz, 16 bits). Without a capture device the recording
  *    is video only and standard error says so once.
- *  - kind, reserved: not used.
+ *  - kind, reserved: not used. The JPEG quality is 85 (4:2:0).
  *
  * Screen: needs an X server (DISPLAY). Without one — DISPLAY unset, a
  * Wayland session without X, or XWayland, which cannot read the screen of
@@ -39,8 +39,10 @@
  * created.
  *
  * Thread rules
- *  - Start creates three threads and Stop (or DestroyGrabix) joins them; the
- *    caller's thread owns them. No thread outlives Stop.
+ *  - Start creates two threads (three with sound) and Stop (or
+ *    DestroyGrabix) joins them; the caller's thread owns them. No thread
+ *    outlives Stop. The threads are named grabix-capture, grabix-encode and
+ *    grabix-audio.
  *  - Capture thread: reads the rectangle from the X server (MIT-SHM, else
  *    plain GetImage) at frameRate and pushes raw frames into a bounded queue
  *    of 3 frames. When the queue is full the oldest waiting frame is
