@@ -13,9 +13,11 @@
 #include "capture/screen_grabber.h"
 #include "capture/screen_rect.h"
 #include "capture/x_display.h"
+#include "record/finished_avi_check.h"
 
 #include <algorithm>
 #include <climits>
+#include <cstring>
 #include <thread>
 #include <vector>
 
@@ -79,6 +81,39 @@ TEST(ClipToScreen, KeepsThePartOnTheScreenWithoutOverflow)
     EXPECT_TRUE(grabix::clipToScreen({INT_MAX - 5, 0, INT_MAX, 10}, 640, 480).empty());
     EXPECT_EQ(grabix::clipToScreen({INT_MIN, INT_MIN, INT_MAX, INT_MAX}, 640, 480), ScreenRect{});
     EXPECT_EQ(grabix::clipToScreen({-1, -1, INT_MAX, INT_MAX}, 640, 480), (ScreenRect{0, 0, 640, 480}));
+}
+
+// The head of a finished recording of fileSize bytes.
+std::vector<std::uint8_t> aviHead(std::uint64_t fileSize, std::uint32_t flags)
+{
+    std::vector<std::uint8_t> head(grabix::kAviHeadBytes, 0);
+    auto put = [&](std::size_t at, std::uint32_t v) {
+        for (int i = 0; i < 4; ++i)
+            head[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
+    };
+    std::memcpy(head.data(), "RIFF", 4);
+    put(4, static_cast<std::uint32_t>(fileSize - 8));
+    std::memcpy(head.data() + 8, "AVI LIST", 8);
+    std::memcpy(head.data() + 24, "avih", 4);
+    put(44, flags);
+    put(48, 1); // one frame
+    return head;
+}
+
+// What the recorder's silent failures leave behind is told apart from a
+// complete file: no index (disk full), and a file grown to the size limit,
+// past which the recorder drops every frame.
+TEST(FinishedAviCheck, FindsTheRecorderSilentFailures)
+{
+    const std::uint64_t size = 5000;
+    EXPECT_EQ(grabix::problemWithFinishedAvi(aviHead(size, 0x110).data(), 52, size), "");
+    EXPECT_NE(grabix::problemWithFinishedAvi(aviHead(size, 0x100).data(), 52, size).find("no index"),
+              std::string::npos);
+    EXPECT_NE(grabix::problemWithFinishedAvi(aviHead(size, 0x110).data(), 52, size + 1).find("not finished"),
+              std::string::npos);
+    const std::uint64_t full = grabix::kAviSizeLimit - 1000;
+    EXPECT_NE(grabix::problemWithFinishedAvi(aviHead(full, 0x110).data(), 52, full).find("size limit"),
+              std::string::npos);
 }
 
 // A remote X server offers no shared memory: the plain transport must read

@@ -36,6 +36,8 @@ std::string problemWithFinishedAvi(const std::uint8_t *head, std::size_t headSiz
         return "the file has no index: it could not be written completely";
     if (word(head + 48) == 0)
         return "the file holds no video frame";
+    if (fileSize > kAviSizeLimit - kAviLimitMargin)
+        return "the recording reached the AVI size limit of 4 GB; what followed is missing";
     return {};
 }
 
