@@ -6,11 +6,9 @@
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
-#include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-extern char **environ;
 
 PrivateXServer::PrivateXServer(int width, int height)
 {
@@ -19,24 +17,25 @@ PrivateXServer::PrivateXServer(int width, int height)
         problem_ = "no pipe for Xvfb";
         return;
     }
-    // The write end goes to Xvfb as descriptor 3, the only one it inherits.
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, fds[1], 3);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
     const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
     const char *argv[] = {"Xvfb", "-displayfd", "3", "-screen", "0", screen.c_str(),
                           "-nolisten", "tcp", "-noreset", nullptr};
-    const int spawned = posix_spawnp(&pid_, "Xvfb", &actions, nullptr,
-                                     const_cast<char *const *>(argv), environ);
-    posix_spawn_file_actions_destroy(&actions);
+    pid_ = fork();
+    if (pid_ == 0) {
+        // The server ends with the test even when the test aborts (a
+        // sanitizer report, a crash) before its destructor could run.
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
+        const int devNull = open("/dev/null", O_WRONLY | O_CLOEXEC);
+        dup2(devNull, 1);
+        dup2(devNull, 2);
+        dup2(fds[1], 3); // the copy is inherited, the pipe's own ends are not
+        execvp("Xvfb", const_cast<char *const *>(argv));
+        _exit(errno == ENOENT ? 127 : 126);
+    }
     close(fds[1]);
-    if (spawned != 0) {
-        pid_ = -1;
+    if (pid_ < 0) {
         close(fds[0]);
-        problem_ = spawned == ENOENT ? "Xvfb is not installed (package xvfb)"
-                                     : std::string("Xvfb could not be started: ") + std::strerror(spawned);
+        problem_ = "Xvfb could not be started: no process";
         return;
     }
     // Xvfb writes its display number once it accepts connections.
@@ -47,8 +46,13 @@ PrivateXServer::PrivateXServer(int width, int height)
         number += c;
     close(fds[0]);
     if (number.empty()) {
-        problem_ = "Xvfb did not start";
-        kill();
+        ::kill(pid_, SIGTERM);
+        int status = 0;
+        while (waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
+        }
+        pid_ = -1;
+        problem_ = WIFEXITED(status) && WEXITSTATUS(status) == 127 ? "Xvfb is not installed (package xvfb)"
+                                                                   : "Xvfb did not start";
         return;
     }
     if (const char *old = std::getenv("DISPLAY")) {
