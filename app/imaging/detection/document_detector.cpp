@@ -50,6 +50,11 @@ int DocumentDetector::detect(const cv::Mat &image, DocumentOutline &outline) con
 
     const detection::SearchWindow window = detection::findSearchWindow(gray);
     const int threshold = detection::otsuThreshold(gray);
+    // One grey level (a blank wall, a sheet filling the view) has no
+    // contrast to find a sheet by: with "brighter than 0" every pixel would
+    // count and the whole search window would pass for a sheet.
+    if (threshold == detection::kNoOtsuThreshold)
+        return kDetectNoSheet;
     if (threshold >= 1 && threshold <= kDarkestUsefulThreshold)
         return kDetectNoSheet;
     cv::Point centre;

@@ -14,7 +14,7 @@ int otsuThreshold(const cv::Mat &gray)
     }
     const int64_t total = static_cast<int64_t>(gray.rows) * gray.cols;
     if (total == 0)
-        return 0;
+        return kNoOtsuThreshold;
 
     int64_t levelSum = 0;
     for (int k = 0; k < 256; ++k)
@@ -26,7 +26,7 @@ int otsuThreshold(const cv::Mat &gray)
     // class win on rounding noise.
     int64_t below = 0;
     int64_t belowSum = 0;
-    int best = 0;
+    int best = kNoOtsuThreshold;
     double bestVariance = -1.0;
     for (int k = 0; k < 256; ++k) {
         below += histogram[k];
