@@ -1,5 +1,7 @@
 #include "imaging/detection/detection_reduction.h"
 
+#include "imaging/detection/median9.h"
+
 #include <opencv2/imgproc.hpp>
 
 #include <algorithm>
@@ -41,7 +43,7 @@ cv::Mat reducedGray(const cv::Mat &image, int factor)
 void liftLocalHighlights(cv::Mat &gray)
 {
     cv::Mat marks;
-    cv::medianBlur(gray, marks, 9);
+    medianBlur9(gray, marks);
     cv::adaptiveThreshold(marks, marks, 255, cv::ADAPTIVE_THRESH_MEAN_C, cv::THRESH_BINARY, 15,
                           -3);
     gray.setTo(255, marks);

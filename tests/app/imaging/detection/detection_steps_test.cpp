@@ -4,12 +4,15 @@
 #include "imaging/detection/corner_order.h"
 #include "imaging/detection/detection_reduction.h"
 #include "imaging/detection/gray_conversion.h"
+#include "imaging/detection/median9.h"
 #include "imaging/detection/otsu_threshold.h"
 #include "imaging/detection/search_window.h"
 #include "imaging/detection/sheet_angle.h"
 #include "imaging/detection/straightening.h"
 
 #include <gtest/gtest.h>
+
+#include <opencv2/imgproc.hpp>
 
 #include <cmath>
 
@@ -188,4 +191,34 @@ TEST(GrayConversion, UsesTheApplicationsWeights)
     EXPECT_EQ(grayFromBgr(bgra).at<uchar>(0, 0), 255);
     EXPECT_EQ(grayFromBgr(cv::Mat(2, 2, CV_8UC1, cv::Scalar(9))).at<uchar>(1, 1), 9);
     EXPECT_TRUE(grayFromBgr(cv::Mat(2, 2, CV_16UC3)).empty());
+}
+
+TEST(Median9, EqualsOpenCvsMedianOnAnySizeAndBothVectorWidths)
+{
+    // Random sizes from a single pixel up, wide and narrow value ranges
+    // (many ties), against cv::medianBlur with its replicated borders.
+    cv::RNG rng(5);
+    for (int round = 0; round < 120; ++round) {
+        const cv::Size size(round % 9 == 0 ? rng.uniform(1, 4) : rng.uniform(1, 90),
+                            round % 11 == 0 ? rng.uniform(1, 4) : rng.uniform(1, 70));
+        cv::Mat gray(size, CV_8UC1);
+        rng.fill(gray, cv::RNG::UNIFORM, 0, round % 3 == 0 ? 3 : 256);
+        cv::Mat expected, wide, narrow;
+        cv::medianBlur(gray, expected, 9);
+        medianBlur9(gray, wide);
+        medianBlur9Narrow(gray, narrow);
+        ASSERT_EQ(cv::norm(expected, wide, cv::NORM_INF), 0) << size;
+        ASSERT_EQ(cv::norm(expected, narrow, cv::NORM_INF), 0) << size;
+    }
+    // In place, and on a view into a larger picture.
+    cv::Mat frame(300, 500, CV_8UC1);
+    rng.fill(frame, cv::RNG::UNIFORM, 0, 256);
+    const cv::Mat view = frame(cv::Rect(7, 5, 333, 201));
+    cv::Mat expected, own = view.clone();
+    cv::medianBlur(view, expected, 9);
+    medianBlur9(own, own);
+    EXPECT_EQ(cv::norm(expected, own, cv::NORM_INF), 0);
+    cv::Mat fromView;
+    medianBlur9(view, fromView);
+    EXPECT_EQ(cv::norm(expected, fromView, cv::NORM_INF), 0);
 }
