@@ -1,6 +1,8 @@
 #include "imaging/detection/gray_conversion.h"
 
-cv::Mat grayFromBgr(const cv::Mat &picture)
+namespace {
+
+cv::Mat weightedGray(const cv::Mat &picture, int red, int blue)
 {
     if (picture.empty() || picture.depth() != CV_8U || picture.dims != 2)
         return cv::Mat();
@@ -14,7 +16,19 @@ cv::Mat grayFromBgr(const cv::Mat &picture)
         const uchar *in = picture.ptr<uchar>(y);
         uchar *out = gray.ptr<uchar>(y);
         for (int x = 0; x < picture.cols; ++x, in += channels)
-            out[x] = static_cast<uchar>((11 * in[2] + 16 * in[1] + 5 * in[0]) >> 5);
+            out[x] = static_cast<uchar>((11 * in[red] + 16 * in[1] + 5 * in[blue]) >> 5);
     }
     return gray;
+}
+
+} // namespace
+
+cv::Mat grayFromBgr(const cv::Mat &picture)
+{
+    return weightedGray(picture, 2, 0);
+}
+
+cv::Mat grayFromRgb(const cv::Mat &picture)
+{
+    return weightedGray(picture, 0, 2);
 }

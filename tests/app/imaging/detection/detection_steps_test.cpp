@@ -187,6 +187,7 @@ TEST(GrayConversion, UsesTheApplicationsWeights)
 {
     const cv::Mat bgr(1, 1, CV_8UC3, cv::Scalar(10, 20, 30));
     EXPECT_EQ(grayFromBgr(bgr).at<uchar>(0, 0), (11 * 30 + 16 * 20 + 5 * 10) >> 5);
+    EXPECT_EQ(grayFromRgb(bgr).at<uchar>(0, 0), (11 * 10 + 16 * 20 + 5 * 30) >> 5);
     const cv::Mat bgra(1, 1, CV_8UC4, cv::Scalar(255, 255, 255, 0));
     EXPECT_EQ(grayFromBgr(bgra).at<uchar>(0, 0), 255);
     EXPECT_EQ(grayFromBgr(cv::Mat(2, 2, CV_8UC1, cv::Scalar(9))).at<uchar>(1, 1), 9);
