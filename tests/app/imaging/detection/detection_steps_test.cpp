@@ -8,6 +8,7 @@
 #include "imaging/detection/otsu_threshold.h"
 #include "imaging/detection/search_window.h"
 #include "imaging/detection/sheet_angle.h"
+#include "imaging/detection/sheet_corners.h"
 #include "imaging/detection/straightening.h"
 
 #include <gtest/gtest.h>
@@ -222,4 +223,25 @@ TEST(Median9, EqualsOpenCvsMedianOnAnySizeAndBothVectorWidths)
     cv::Mat fromView;
     medianBlur9(view, fromView);
     EXPECT_EQ(cv::norm(expected, fromView, cv::NORM_INF), 0);
+}
+
+TEST(SheetCorners, DegenerateBoundariesGiveNoCornersAndALineGivesNoNaN)
+{
+    SheetQuad quad;
+    EXPECT_FALSE(extremeCorners({}, &quad));
+    EXPECT_FALSE(extremeCorners({cv::Point(5, 5)}, &quad));
+    EXPECT_FALSE(extremeCorners({cv::Point(5, 5), cv::Point(5, 5)}, &quad));
+    // Every point on the diagonal: heights of zero (rounding may make
+    // Heron's product negative), still a result (checked under UBSan).
+    std::vector<cv::Point> line;
+    for (int i = 0; i < 50; ++i)
+        line.emplace_back(3 * i, 7 * i);
+    ASSERT_TRUE(extremeCorners(line, &quad));
+    EXPECT_EQ(quad.p0, cv::Point(0, 0));
+    EXPECT_EQ(quad.p1, cv::Point(147, 343));
+    // A triangle's apex is the point farthest from the diagonal.
+    ASSERT_TRUE(extremeCorners({cv::Point(0, 0), cv::Point(40, 10), cv::Point(100, 0),
+                                cv::Point(60, 5)},
+                               &quad));
+    EXPECT_EQ(quad.p2, cv::Point(40, 10));
 }
