@@ -1,5 +1,5 @@
 // The detector's steps where their rules are sharp: reduction, threshold,
-// search window, corner order, tilt, and the straightened frame.
+// search window, corner order, tilt, corners, grey weights and the median.
 
 #include "imaging/detection/corner_order.h"
 #include "imaging/detection/detection_reduction.h"
@@ -9,7 +9,6 @@
 #include "imaging/detection/search_window.h"
 #include "imaging/detection/sheet_angle.h"
 #include "imaging/detection/sheet_corners.h"
-#include "imaging/detection/straightening.h"
 
 #include <gtest/gtest.h>
 
@@ -153,35 +152,6 @@ TEST(SheetAngle, FollowsTheLongerEdgesAndFoldsIntoAnEighthTurn)
     // Square: whatever edges are taken, the tilt is the square's.
     EXPECT_NEAR(sheetAngle(quad(30, 400, 400)), 30 * CV_PI / 180, 0.01);
     EXPECT_NEAR(sheetAngle(quad(-35, 400, 401)), -35 * CV_PI / 180, 0.01);
-}
-
-TEST(Straightening, TurnsAboutTheCentreOntoTheSmallestCanvas)
-{
-    const cv::Size frame(1920, 1080);
-    EXPECT_EQ(straightenedCanvas(frame, 0.0f), frame);
-    const float a = float(30 * CV_PI / 180);
-    const cv::Size canvas = straightenedCanvas(frame, a);
-    EXPECT_EQ(canvas, cv::Size(int(1920 * std::cos(a) + 1080 * std::sin(a)),
-                               int(1920 * std::sin(a) + 1080 * std::cos(a))));
-    const cv::Matx23d m = straighteningTransform(frame, a);
-    auto map = [&](double x, double y) {
-        return cv::Point2d(m(0, 0) * x + m(0, 1) * y + m(0, 2), m(1, 0) * x + m(1, 1) * y + m(1, 2));
-    };
-    // The centre lands in the middle; a point to its right, turned back by
-    // 30 degrees (counter-clockwise on screen), rises.
-    const cv::Point2d centre = map(960, 540);
-    EXPECT_NEAR(centre.x, canvas.width / 2.0, 1e-6);
-    EXPECT_NEAR(centre.y, canvas.height / 2.0, 1e-6);
-    const cv::Point2d right = map(1060, 540);
-    EXPECT_NEAR(right.x - centre.x, 100 * std::cos(a), 1e-3);
-    EXPECT_NEAR(right.y - centre.y, -100 * std::sin(a), 1e-3);
-    // Every frame corner stays on the canvas.
-    for (cv::Point2d p : {map(0, 0), map(1920, 0), map(1920, 1080), map(0, 1080)}) {
-        EXPECT_GE(p.x, -1);
-        EXPECT_LE(p.x, canvas.width + 1);
-        EXPECT_GE(p.y, -1);
-        EXPECT_LE(p.y, canvas.height + 1);
-    }
 }
 
 TEST(GrayConversion, UsesTheApplicationsWeights)
