@@ -92,11 +92,11 @@ TEST(AviWriteFailure, SmallerChunkAfterAFailedOneLandsInItsPlace)
     EXPECT_EQ(file->close(), 0);
 
     const AviImage avi(medium->bytes);
+    EXPECT_EQ(avi.structureProblem(), "");
     const auto chunks = avi.movieChunks();
     ASSERT_EQ(chunks.size(), 3u);
     EXPECT_EQ(chunks[2].offset, before);
     EXPECT_EQ(avi.chunkData(chunks[2]), small);
-    expectValidPlayable(*medium, 3);
 }
 
 TEST(AviWriteFailure, NoRoomForTheIndexCutsTrailingChunks)
