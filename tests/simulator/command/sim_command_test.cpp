@@ -8,6 +8,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <string>
+#include <sys/wait.h>
+#include <tuple>
+#include <utility>
+
 namespace {
 
 using namespace camsim;
@@ -104,6 +110,34 @@ TEST(SimCommandHandler, UnknownCodesKeepGenericValues)
     ASSERT_TRUE(reply);
     EXPECT_EQ(le32At(&(*reply)[8]), 42u);
     EXPECT_EQ(le16At(&(*reply)[2]), 0x0777);
+}
+
+// camsim's output when run with these arguments (stdout only) and its exit
+// status.
+std::pair<int, std::string> runCamsim(const std::string &arguments)
+{
+    const std::string command = std::string(CAMSIM_PATH) + " " + arguments + " 2>/dev/null";
+    FILE *pipe = popen(command.c_str(), "r");
+    std::string output;
+    if (!pipe)
+        return {-1, output};
+    char chunk[512];
+    size_t n;
+    while ((n = fread(chunk, 1, sizeof chunk, pipe)) > 0)
+        output.append(chunk, n);
+    const int raw = pclose(pipe);
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, output};
+}
+
+TEST(Camsim, HelpGoesToStandardOutputAndMistakesDoNot)
+{
+    auto [status, output] = runCamsim("--help");
+    EXPECT_EQ(status, 0);
+    EXPECT_NE(output.find("usage: camsim"), std::string::npos) << output;
+    EXPECT_NE(output.find("--transport"), std::string::npos) << output;
+    std::tie(status, output) = runCamsim("--no-such-option");
+    EXPECT_EQ(status, 2);
+    EXPECT_EQ(output, "");
 }
 
 } // namespace
