@@ -46,7 +46,7 @@ Corvane::Corvane(QWidget *parent)
 
     wifiSelect_ = new MyWifiSelect(std::make_unique<WirelessBroadcastSource>(),
                                    CameraSearchWorker::libraryQuery());
-    wifiSelect_->show();
+    wifiSelect_->showInFrontOf(this);
     connect(wifiSelect_, SIGNAL(sendWifiIp(QString)), this, SLOT(startWifiVideo(QString)));
     createLiveView();
 
@@ -258,7 +258,7 @@ void Corvane::startWifiVideo(QString send_ip)
 {
     sideShowAndHide();
     ui_->btn_side->show();
-    wifiSelect_->hide();
+    wifiSelect_->finish();
     processValues().cameraIp = send_ip;
     const QByteArray address = send_ip.toLocal8Bit();
     previewHandle_ = QV_StartPreview(address.constData());
