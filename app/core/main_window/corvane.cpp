@@ -6,6 +6,7 @@
 #include "core/startup/language_table.h"
 #include "tools/settings/my_settings_bar.h"
 #include "core/connection/my_wifi_select.h"
+#include "core/connection/preview_resolution_request.h"
 #include "core/live_view/my_work.h"
 #include "core/live_view/picture_placement.h"
 #include "core/startup/process_values.h"
@@ -267,7 +268,7 @@ void Corvane::startWifiVideo(QString send_ip)
     emit startWifiWork();
     workerThread_->start(QThread::InheritPriority);
     // Every preview starts by asking for the camera's largest picture.
-    QV_SendSetResolution(address.constData(), 3840, 2880);
+    askForLargestPicture(send_ip);
 }
 
 void Corvane::drawWifiVideoFrame(unsigned char *buffer, int size)
