@@ -3,10 +3,10 @@
 
 #include "core/startup/app_settings.h"
 #include "core/main_window/hover_tip.h"
-#include "core/startup/language_table.h"
 #include "tools/settings/my_settings_bar.h"
 #include "core/connection/my_wifi_select.h"
 #include "core/connection/preview_resolution_request.h"
+#include "core/startup/language_switch.h"
 #include "core/live_view/my_work.h"
 #include "core/live_view/picture_placement.h"
 #include "core/startup/process_values.h"
@@ -28,7 +28,6 @@
 #include <QThread>
 #include <QTime>
 #include <QTimer>
-#include <QTranslator>
 
 Corvane::Corvane(QWidget *parent)
     : QWidget(parent),
@@ -219,12 +218,7 @@ void Corvane::settingChangeSavePath(QString path)
 
 void Corvane::settingChangeLanguage()
 {
-    const int index = languageIndexFromSetting(readSetting(QStringLiteral("dev/softwarelanguage")));
-    QTranslator &translator = languageTranslator();
-    // load() empties the translator first, so an index without a file (or a
-    // missing file) leaves the source texts on screen.
-    translator.load(languageFileFor(index), QCoreApplication::applicationDirPath());
-    QCoreApplication::installTranslator(&translator);
+    LanguageSwitch::program().switchToStored();
 }
 
 void Corvane::func_change_resolution(QAction *action)

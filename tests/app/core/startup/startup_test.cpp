@@ -1,13 +1,13 @@
-// Start-up: command-line options, the embedded font and the stored language.
+// Start-up: command-line options, the embedded font and the language switch.
 
 #include "core/startup/app_settings.h"
 #include "core/startup/application_setup.h"
+#include "core/startup/language_switch.h"
 #include "core/startup/startup_options.h"
 
 #include <QApplication>
 #include <QFontInfo>
 #include <QTemporaryDir>
-#include <QTranslator>
 #include <QtTest>
 
 class StartupTest : public QObject {
@@ -68,28 +68,45 @@ private slots:
 
     void storedLanguageChoosesTheTranslation()
     {
-        const QString key = QStringLiteral("luyin");
-        {
+        LanguageSwitch &program = LanguageSwitch::program();
+        writeSetting("dev/softwarelanguage", "2");
+        QVERIFY(program.switchToStored());
+        QCOMPARE(QCoreApplication::translate("Corvane", "luyin"), QStringLiteral("Sound recording"));
+        QCOMPARE(QCoreApplication::translate("CorvaneClass", "设置"), QStringLiteral("Settings"));
+        // Not a number: index 0, Simplified Chinese.
+        writeSetting("dev/softwarelanguage", "zh");
+        QVERIFY(program.switchToStored());
+        QVERIFY(QCoreApplication::translate("Corvane", "luyin") != QStringLiteral("luyin"));
+        QVERIFY(QCoreApplication::translate("Corvane", "luyin") != QStringLiteral("Sound recording"));
+    }
+
+    void everySwitchReplacesTheOneTranslator()
+    {
+        // What start-up installs is what every later switch replaces: after
+        // English, then Chinese, a language without a file (French) or
+        // outside the table shows the source texts, not an earlier language.
+        LanguageSwitch &program = LanguageSwitch::program();
+        for (const char *missing : {"3", "13"}) {
             writeSetting("dev/softwarelanguage", "2");
-            QTranslator translator;
-            QVERIFY(installStoredLanguage(translator));
-            QCOMPARE(QCoreApplication::translate("Corvane", "luyin"), QStringLiteral("Sound recording"));
-            QCOMPARE(QCoreApplication::translate("CorvaneClass", "设置"), QStringLiteral("Settings"));
+            QVERIFY(program.switchToStored());
+            QVERIFY(program.switchTo(0));
+            writeSetting("dev/softwarelanguage", missing);
+            QVERIFY(!program.switchToStored());
+            QCOMPARE(QCoreApplication::translate("Corvane", "luyin"), QStringLiteral("luyin"));
+            QCOMPARE(QCoreApplication::translate("CorvaneClass", "设置"), QString::fromUtf8("设置"));
         }
-        {
-            // Outside the table: no file, the source texts show.
-            writeSetting("dev/softwarelanguage", "13");
-            QTranslator translator;
-            QVERIFY(!installStoredLanguage(translator));
-            QCOMPARE(QCoreApplication::translate("Corvane", "luyin"), key);
-        }
-        {
-            // Not a number: index 0, Simplified Chinese.
-            writeSetting("dev/softwarelanguage", "zh");
-            QTranslator translator;
-            QVERIFY(installStoredLanguage(translator));
-            QVERIFY(QCoreApplication::translate("Corvane", "luyin") != key);
-        }
+        QVERIFY(program.switchTo(2));
+        QCOMPARE(QCoreApplication::translate("Corvane", "luyin"), QStringLiteral("Sound recording"));
+        QVERIFY(!program.switchTo(-1));
+        QCOMPARE(QCoreApplication::translate("Corvane", "luyin"), QStringLiteral("luyin"));
+    }
+
+    void fileNamesFromTheDesktopAreIgnoredNotFatal()
+    {
+        const StartupOptions o = parse({"/home/me/scan.jpg", "--quit-after", "1", "other.pdf"});
+        QVERIFY(o.valid);
+        QCOMPARE(o.ignoredArguments, QStringList({"/home/me/scan.jpg", "other.pdf"}));
+        QCOMPARE(o.quitAfterSeconds, 1.0);
     }
 };
 
