@@ -1,8 +1,10 @@
-// The settings dialog on a recording camera and stand-in seams: its form,
-// the language and save-folder rules, the scan-enhancement switch, the
-// camera buttons' boxes and the background network list.
+// The settings dialog on a recording camera and stand-in seams: its form and
+// look, its keyboard, the language and save-folder rules, the
+// scan-enhancement switch, the camera buttons' boxes and the background
+// network list.
 
 #include "core/startup/app_settings.h"
+#include "core/startup/language_table.h"
 #include "message_box_catcher.h"
 #include "tools/settings/my_settings_bar.h"
 #include "core/connection/nmcli_network_parser.h"
@@ -10,7 +12,9 @@
 #include "recording_camera_operations.h"
 
 #include <QComboBox>
+#include <QAbstractItemView>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -61,6 +65,15 @@ QLineEdit *folderField(QWidget &dialog)
 QComboBox *networkName(QWidget &dialog)
 {
     return part<QComboBox>(dialog, "wifi_name");
+}
+
+QStringList styleWarnings;
+QtMessageHandler previousHandler = nullptr;
+
+void collectStyleWarnings(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtWarningMsg && message.contains("stylesheet", Qt::CaseInsensitive))
+        styleWarnings << message;
 }
 
 NetworkListCommand noNetworks()
@@ -119,7 +132,6 @@ private slots:
         QVERIFY(dialog.windowFlags().testFlag(Qt::Tool));
         QVERIFY(dialog.windowFlags().testFlag(Qt::FramelessWindowHint));
         QCOMPARE(dialog.windowModality(), Qt::ApplicationModal);
-        QCOMPARE(dialog.styleSheet(), QString("QDialog#MySettingsBarClass{background-color:#ededed;"));
         QVERIFY(!dialog.mask().isEmpty());
         QVERIFY(!dialog.mask().contains(QPoint(0, 0)));
         QVERIFY(dialog.mask().contains(QPoint(300, 247)));
@@ -308,8 +320,98 @@ private slots:
         QCOMPARE(title, QString("MySettingsBarClass|MySettingsBar"));
         QCOMPARE(index, 4);
         // Style sheets are not texts: no translation may rewrite them.
-        QVERIFY2(popupStyle.startsWith("QComboBox QAbstractItemView{"), qPrintable(popupStyle));
+        QVERIFY2(popupStyle.contains("QComboBox QAbstractItemView{"), qPrintable(popupStyle));
         QCOMPARE(button(dialog, "pushButton_close")->text(), QString("关闭"));
+    }
+
+    void greyBackgroundAppliesWithAVisibleEdge()
+    {
+        styleWarnings.clear();
+        previousHandler = qInstallMessageHandler(collectStyleWarnings);
+        MySettingsBar dialog(seams());
+        const QImage shown = dialog.grab().toImage();
+        qInstallMessageHandler(previousHandler);
+        QVERIFY2(styleWarnings.isEmpty(), qPrintable(styleWarnings.join("; ")));
+        // Between the software group and the close button: the dialog itself.
+        QCOMPARE(shown.pixelColor(300, 443), QColor("#ededed"));
+        // Its edge stands out from the grey window behind it.
+        QCOMPARE(shown.pixelColor(1, 247), QColor("#0296D6"));
+        QCOMPARE(shown.pixelColor(300, 492), QColor("#0296D6"));
+    }
+
+    void enterInTheWifiFieldsJoinsTheRouterAndNothingElse()
+    {
+        MessageBoxCatcher boxes;
+        MySettingsBar dialog(seams());
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        for (QPushButton *b : dialog.findChildren<QPushButton *>())
+            QVERIFY2(!b->autoDefault() && !b->isDefault(), qPrintable(b->objectName()));
+        auto *password = part<QLineEdit>(dialog, "wifi_password");
+        QLineEdit *name = networkName(dialog)->lineEdit();
+        name->setFocus();
+        QTest::keyClicks(name, "Home Net");
+        QTest::keyClick(name, Qt::Key_Return); // on to the password
+        QVERIFY(password->hasFocus());
+        QTest::keyClicks(password, "secret12");
+        QTest::keyClick(password, Qt::Key_Return);
+        QCOMPARE(camera_.sent.size(), 1);
+        QCOMPARE(camera_.sent[0].name, QByteArray("ap"));
+        QCOMPARE(camera_.sent[0].ssid, QByteArray("Home Net"));
+        QCOMPARE(camera_.sent[0].password, QByteArray("secret12"));
+        QCOMPARE(boxes.boxes.size(), 1);
+        QCOMPARE(networkName(dialog)->count(), 0); // Enter added nothing to the list
+        // Enter on a focused button presses that one.
+        button(dialog, "pushButton_duijiao_reset")->setFocus();
+        QTest::keyClick(button(dialog, "pushButton_duijiao_reset"), Qt::Key_Return);
+        QCOMPARE(camera_.sent.size(), 2);
+        QCOMPARE(camera_.sent[1].name, QByteArray("autofocus"));
+        QCOMPARE(camera_.sent[1].a, 0);
+    }
+
+    void passwordIsMaskedUntilRevealed()
+    {
+        MySettingsBar dialog(seams());
+        auto *password = part<QLineEdit>(dialog, "wifi_password");
+        password->setText("secret12");
+        QVERIFY(!password->displayText().contains("secret"));
+        button(dialog, "pushButton_show_password")->click();
+        QCOMPARE(password->displayText(), QString("secret12"));
+        button(dialog, "pushButton_show_password")->click();
+        QVERIFY(!password->displayText().contains("secret"));
+    }
+
+    void captionsFitTheirLongestTranslation()
+    {
+        MySettingsBar dialog(seams());
+        for (int language : {0, 2}) {
+            QTranslator translator;
+            QVERIFY(translator.load(languageFileFor(language), QCoreApplication::applicationDirPath()));
+            QCoreApplication::installTranslator(&translator);
+            QCoreApplication::processEvents();
+            for (QLabel *label : dialog.findChildren<QLabel *>())
+                QVERIFY2(label->sizeHint().width() <= label->width(),
+                         qPrintable(label->text()));
+            for (QPushButton *b : dialog.findChildren<QPushButton *>())
+                QVERIFY2(b->sizeHint().width() <= b->width(), qPrintable(b->text()));
+            QCoreApplication::removeTranslator(&translator);
+            QCoreApplication::processEvents();
+        }
+        QCOMPARE(part<QLabel>(dialog, "label_4")->text(), QString("WIFI密码"));
+    }
+
+    void languageListShowsFiveRowsAtATime()
+    {
+        MySettingsBar dialog(seams());
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QComboBox *box = languageBox(dialog);
+        box->showPopup();
+        QAbstractItemView *list = box->view();
+        QTRY_VERIFY(list->isVisible());
+        const int rows = list->viewport()->height() / list->sizeHintForRow(0);
+        box->hidePopup();
+        QCOMPARE(rows, 5);
     }
 };
 
