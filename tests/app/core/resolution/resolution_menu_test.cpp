@@ -138,6 +138,22 @@ private slots:
                  QRect(90, 60, 200, 500));
     }
 
+    void entryUnderTheMouseIsHighlighted()
+    {
+        RecordingCameraOperations camera;
+        camera.offered = kOffered;
+        ResolutionMenuController controller(&camera);
+        QMenu *menu = controller.openMenu(nullptr, QSize(), 1080);
+        QAction *hovered = menu->actions().at(2);
+        const QRect row = menu->actionGeometry(hovered);
+        const QPoint probe(row.right() - 8, row.center().y());
+        const QColor plain = menu->grab().toImage().pixelColor(probe);
+        menu->setActiveAction(hovered);
+        const QColor lit = menu->grab().toImage().pixelColor(probe);
+        QVERIFY2(lit != plain, qPrintable(lit.name()));
+        QCOMPARE(lit, QColor("#0296D6"));
+    }
+
     void secondOpeningReplacesTheFirstMenu()
     {
         RecordingCameraOperations camera;
