@@ -104,7 +104,7 @@ void MySettingsBar::connectButtons()
 {
     // A dialog makes its first button the default for Enter, which would
     // switch autofocus from the password field; Enter goes where the
-    // keyboard is instead (keyPressEvent and the field connections below).
+    // keyboard is instead (keyPressEvent and eventFilter).
     for (QPushButton *button : findChildren<QPushButton *>()) {
         button->setAutoDefault(false);
         button->setDefault(false);
@@ -119,12 +119,14 @@ void MySettingsBar::connectButtons()
             &MySettingsBar::func_set_sta_mode);
     connect(ui_->pushButton_close, &QPushButton::clicked, this, &QWidget::close);
 
-    // Enter in either Wi-Fi field means "join the router".
+    // Enter in either Wi-Fi field means "join the router" (eventFilter); it
+    // adds nothing to the list of names.
     ui_->wifi_name->setInsertPolicy(QComboBox::NoInsert);
-    connect(ui_->wifi_name->lineEdit(), &QLineEdit::returnPressed, this,
-            &MySettingsBar::joinRouterFromKeyboard);
-    connect(ui_->wifi_password, &QLineEdit::returnPressed, this,
-            &MySettingsBar::joinRouterFromKeyboard);
+    // The combo box takes the keys for its field (its focus proxy) and hands
+    // them on directly; both are watched.
+    ui_->wifi_password->installEventFilter(this);
+    ui_->wifi_name->installEventFilter(this);
+    ui_->wifi_name->lineEdit()->installEventFilter(this);
     // The password is masked on a projected screen unless asked for.
     connect(ui_->pushButton_show_password, &QPushButton::toggled, this, [this](bool shown) {
         ui_->wifi_password->setEchoMode(shown ? QLineEdit::Normal : QLineEdit::Password);
@@ -236,6 +238,22 @@ void MySettingsBar::keyPressEvent(QKeyEvent *event)
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+bool MySettingsBar::eventFilter(QObject *watched, QEvent *event)
+{
+    // Taken before the field sees it: an editable combo box would pass its
+    // field's Enter on a second time.
+    if (event->type() == QEvent::KeyPress
+        && (watched == ui_->wifi_password || watched == ui_->wifi_name
+            || watched == ui_->wifi_name->lineEdit())) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            joinRouterFromKeyboard();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void MySettingsBar::paintEvent(QPaintEvent *event)
