@@ -11,7 +11,6 @@
 #include <cstdio>
 #include <string>
 #include <sys/wait.h>
-#include <tuple>
 #include <utility>
 
 namespace {
@@ -112,20 +111,15 @@ TEST(SimCommandHandler, UnknownCodesKeepGenericValues)
     EXPECT_EQ(le16At(&(*reply)[2]), 0x0777);
 }
 
-// camsim's output when run with these arguments (stdout only) and its exit
-// status.
+// camsim's standard output for these arguments, and its exit status.
 std::pair<int, std::string> runCamsim(const std::string &arguments)
 {
-    const std::string command = std::string(CAMSIM_PATH) + " " + arguments + " 2>/dev/null";
-    FILE *pipe = popen(command.c_str(), "r");
+    FILE *pipe = popen((std::string(CAMSIM_PATH) + " " + arguments + " 2>/dev/null").c_str(), "r");
     std::string output;
-    if (!pipe)
-        return {-1, output};
     char chunk[512];
-    size_t n;
-    while ((n = fread(chunk, 1, sizeof chunk, pipe)) > 0)
+    for (size_t n; pipe && (n = fread(chunk, 1, sizeof chunk, pipe)) > 0;)
         output.append(chunk, n);
-    const int raw = pclose(pipe);
+    const int raw = pipe ? pclose(pipe) : -1;
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, output};
 }
 
@@ -135,9 +129,7 @@ TEST(Camsim, HelpGoesToStandardOutputAndMistakesDoNot)
     EXPECT_EQ(status, 0);
     EXPECT_NE(output.find("usage: camsim"), std::string::npos) << output;
     EXPECT_NE(output.find("--transport"), std::string::npos) << output;
-    std::tie(status, output) = runCamsim("--no-such-option");
-    EXPECT_EQ(status, 2);
-    EXPECT_EQ(output, "");
+    EXPECT_EQ(runCamsim("--no-such-option"), std::make_pair(2, std::string()));
 }
 
 } // namespace

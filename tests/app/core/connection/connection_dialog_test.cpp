@@ -122,12 +122,9 @@ private slots:
         QTest::newRow("empty") << QString() << QString();
         QTest::newRow("too short") << QStringLiteral("10.1") << QString();
         QTest::newRow("seven") << QStringLiteral("1.2.3.4") << QStringLiteral("1.2.3.4");
-        QTest::newRow("blanks") << QStringLiteral(" 127.31.0.1\t") << QStringLiteral("127.31.0.1");
-        QTest::newRow("leading zeros") << QStringLiteral("010.000.000.005") << QStringLiteral("10.0.0.5");
+        QTest::newRow("blanks, zeros") << QStringLiteral(" 010.0.0.5\t") << QStringLiteral("10.0.0.5");
         QTest::newRow("letters") << QStringLiteral("abcdefgh") << QString();
         QTest::newRow("octet too big") << QStringLiteral("10.0.0.256") << QString();
-        QTest::newRow("five parts") << QStringLiteral("10.0.0.5.6") << QString();
-        QTest::newRow("host name") << QStringLiteral("camera.local") << QString();
     }
 
     void routeModeTakesOnlyADottedAddress()
@@ -138,17 +135,9 @@ private slots:
         d->setAddressText(typed);
         QSignalSpy spy(d.get(), &MyWifiSelect::sendWifiIp);
         click(*d, "pushButton_go_route");
-        QCOMPARE(spy.count(), named.isEmpty() ? 0 : 1);
-        // Only a usable address is stored for the next start, and trimmed.
-        QCOMPARE(readSettingOr("wifi/sta_ip", QString()), named);
-        if (named.isEmpty()) {
-            QCOMPARE(d->addressHint(),
-                     QStringLiteral("Enter the camera's IPv4 address, for example 192.168.1.20."));
-            QCOMPARE(d->addressText(), typed); // left for the person to correct
-        } else {
-            QCOMPARE(spy.at(0).at(0).toString(), named);
-            QVERIFY(d->addressHint().isEmpty());
-        }
+        QCOMPARE(spy.value(0).value(0).toString(), named);
+        QCOMPARE(readSettingOr("wifi/sta_ip", QString()), named); // stored only when usable
+        QCOMPARE(d->addressHint().isEmpty(), !named.isEmpty());
     }
 
     void enterInTheAddressFieldMeansRouteMode()
@@ -157,69 +146,57 @@ private slots:
         d->show();
         QVERIFY(QTest::qWaitForWindowActive(d.get()));
         auto *edit = d->findChild<QLineEdit *>("lineEdit_ip");
-        for (QPushButton *b : d->findChildren<QPushButton *>())
-            QVERIFY2(!b->autoDefault() && !b->isDefault(), qPrintable(b->objectName()));
         QSignalSpy named(d.get(), &MyWifiSelect::sendWifiIp);
-        edit->setFocus();
         QTest::keyClick(edit, Qt::Key_Return);
         QCOMPARE(named.count(), 0); // nothing typed yet: the hint, not Wi-Fi mode
-        QVERIFY(!d->addressHint().isEmpty());
         QTest::keyClicks(edit, "127.31.0.9");
         QVERIFY(d->addressHint().isEmpty()); // typing clears it
         QTest::keyClick(edit, Qt::Key_Return);
-        QCOMPARE(named.count(), 1);
-        QCOMPARE(named.at(0).at(0).toString(), QStringLiteral("127.31.0.9"));
-        // Enter on a focused button presses that button.
+        QCOMPARE(named.value(0).value(0).toString(), QStringLiteral("127.31.0.9"));
         auto *wifi = d->findChild<QPushButton *>("pushButton_go_wifi");
-        wifi->setFocus();
+        wifi->setFocus(); // Enter on a focused button presses that button
         QTest::keyClick(wifi, Qt::Key_Return);
-        QCOMPARE(named.count(), 2);
-        QCOMPARE(named.at(1).at(0).toString(), QStringLiteral("192.168.10.123"));
+        QCOMPARE(named.value(1).value(0).toString(), QStringLiteral("192.168.10.123"));
     }
 
-    void escapeKeepsTheDialogAndClosingItClosesTheProgram()
-    {
-        QWidget mainWindow;
-        auto d = dialog();
-        d->showInFrontOf(&mainWindow);
-        mainWindow.show();
-        QVERIFY(d->parent() == nullptr); // its own Qt lifetime
-        QCOMPARE(d->windowHandle()->transientParent(), mainWindow.windowHandle());
-        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget *>(d.get()));
-        // The main window takes the activation (the mouse entered it): the
-        // keyboard goes back to the dialog.
-        mainWindow.activateWindow();
-        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget *>(d.get()));
-
-        QSignalSpy closed(d.get(), &MyWifiSelect::closedWithoutCamera);
-        QTest::keyClick(d.get(), Qt::Key_Escape);
-        QVERIFY(d->isVisible());
-        QCOMPARE(closed.count(), 0);
-        d->close();
-        QCOMPARE(closed.count(), 1);
-        QVERIFY(!mainWindow.isVisible());
-    }
-
-    void choosingACameraStopsTheSearchAndFinishBringsTheWindowBack()
+    void staysInFrontWithTheKeyboardUntilACameraIsChosen()
     {
         std::atomic<int> calls{0};
         auto d = dialog([&](const char *, char *) { ++calls; return 0; });
         QWidget mainWindow;
         d->showInFrontOf(&mainWindow);
-        mainWindow.showMinimized();
+        mainWindow.show();
+        QVERIFY(d->parent() == nullptr); // its own Qt lifetime
+        QCOMPARE(d->windowHandle()->transientParent(), mainWindow.windowHandle());
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget *>(d.get()));
+        mainWindow.activateWindow(); // as when the mouse enters it
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget *>(d.get()));
+        QTest::keyClick(d.get(), Qt::Key_Escape);
+        QVERIFY(d->isVisible());
+
         click(*d, "pushButton_sousuo_ip_start");
         QTRY_VERIFY(calls.load() >= 1);
+        mainWindow.showMinimized();
         click(*d, "pushButton_go_wifi");
-        QVERIFY(!d->searchTimer()->isActive());
+        QVERIFY(!d->searchTimer()->isActive()); // the search stops with the choice
         d->finish();
         QVERIFY(!d->isVisible());
-        QVERIFY(!mainWindow.isMinimized());
-        QVERIFY(mainWindow.isVisible());
-        // Hidden for good: closing it now ends nothing.
+        QVERIFY(mainWindow.isVisible() && !mainWindow.isMinimized());
+        QSignalSpy closed(d.get(), &MyWifiSelect::closedWithoutCamera);
+        d->close(); // hidden for good: closing it now ends nothing
+        QCOMPARE(closed.count(), 0);
+    }
+
+    void closingTheDialogClosesTheProgram()
+    {
+        QWidget mainWindow;
+        auto d = dialog();
+        d->showInFrontOf(&mainWindow);
+        mainWindow.show();
         QSignalSpy closed(d.get(), &MyWifiSelect::closedWithoutCamera);
         d->close();
-        QCOMPARE(closed.count(), 0);
-        QVERIFY(mainWindow.isVisible());
+        QCOMPARE(closed.count(), 1);
+        QVERIFY(!mainWindow.isVisible());
     }
 
     void storedRouteAddressIsPrefilled()

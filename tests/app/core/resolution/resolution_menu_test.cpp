@@ -144,14 +144,10 @@ private slots:
         camera.offered = kOffered;
         ResolutionMenuController controller(&camera);
         QMenu *menu = controller.openMenu(nullptr, QSize(), 1080);
-        QAction *hovered = menu->actions().at(2);
-        const QRect row = menu->actionGeometry(hovered);
-        const QPoint probe(row.right() - 8, row.center().y());
-        const QColor plain = menu->grab().toImage().pixelColor(probe);
-        menu->setActiveAction(hovered);
-        const QColor lit = menu->grab().toImage().pixelColor(probe);
-        QVERIFY2(lit != plain, qPrintable(lit.name()));
-        QCOMPARE(lit, QColor("#0296D6"));
+        const QRect row = menu->actionGeometry(menu->actions().at(2));
+        menu->setActiveAction(menu->actions().at(2));
+        QCOMPARE(menu->grab().toImage().pixelColor(row.right() - 8, row.center().y()),
+                 QColor("#0296D6"));
     }
 
     void secondOpeningReplacesTheFirstMenu()
