@@ -59,22 +59,16 @@ private:
 constexpr int kSetResolutionCode = 8;
 constexpr int kVersionCode = 0x1002;
 
-// One exchange is a request and its retries: the same sender and the same
-// sequence number. Returns the first exchange that was interrupted by
-// another one and went on afterwards, or an empty text.
-QString firstInterleavedExchange(const std::vector<camsim::SimRequest> &log)
+// An exchange is a request and its retries: one sender, one sequence
+// number. Returns the first one that another exchange interrupted, or "".
+QString interruptedExchange(const std::vector<camsim::SimRequest> &log)
 {
-    std::set<std::string> finished;
+    std::set<std::string> seen;
     std::string current;
     for (const camsim::SimRequest &request : log) {
         const std::string key = request.from + " seq " + std::to_string(request.seq);
-        if (key == current)
-            continue;
-        if (finished.count(key))
+        if (key != current && !seen.insert(current = key).second)
             return QString::fromStdString(key);
-        if (!current.empty())
-            finished.insert(current);
-        current = key;
     }
     return QString();
 }
@@ -266,8 +260,8 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(searchIsMidExchange(camera.side()), 10000);
         search.finish();
 
-        const QString interleaved = firstInterleavedExchange(camera.side().received());
-        QVERIFY2(interleaved.isEmpty(), qPrintable("interrupted exchange: " + interleaved));
+        const QString interrupted = interruptedExchange(camera.side().received());
+        QVERIFY2(interrupted.isEmpty(), qPrintable("interrupted exchange: " + interrupted));
         QCOMPARE(boxes.boxes.size(), 1);
         QCOMPARE(boxes.boxes[0].text, QString("set success"));
         QCOMPARE(camera.state.currentResolution().width, 3840);
