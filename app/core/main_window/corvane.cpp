@@ -11,9 +11,10 @@
 #include "imaging/side_bar/my_side_bar.h"
 #include "imaging/transforms/view_transforms.h"
 #include "tools/tool_bar/my_tool_bar.h"
-#include "core/startup/language_table.h"
 #include "tools/settings/my_settings_bar.h"
 #include "core/connection/my_wifi_select.h"
+#include "core/connection/preview_resolution_request.h"
+#include "core/startup/language_switch.h"
 #include "core/live_view/my_work.h"
 #include "core/live_view/picture_placement.h"
 #include "core/startup/process_values.h"
@@ -38,7 +39,6 @@
 #include <QTime>
 #include <QTimer>
 #include <QToolButton>
-#include <QTranslator>
 #include <QWheelEvent>
 
 Corvane::Corvane(QWidget *parent)
@@ -59,7 +59,7 @@ Corvane::Corvane(QWidget *parent)
 
     wifiSelect_ = new MyWifiSelect(std::make_unique<WirelessBroadcastSource>(),
                                    CameraSearchWorker::libraryQuery());
-    wifiSelect_->show();
+    wifiSelect_->showInFrontOf(this);
     connect(wifiSelect_, SIGNAL(sendWifiIp(QString)), this, SLOT(startWifiVideo(QString)));
     createLiveView();
 
@@ -320,12 +320,7 @@ void Corvane::settingChangeSavePath(QString path)
 
 void Corvane::settingChangeLanguage()
 {
-    const int index = languageIndexFromSetting(readSetting(QStringLiteral("dev/softwarelanguage")));
-    QTranslator &translator = languageTranslator();
-    // load() empties the translator first, so an index without a file (or a
-    // missing file) leaves the source texts on screen.
-    translator.load(languageFileFor(index), QCoreApplication::applicationDirPath());
-    QCoreApplication::installTranslator(&translator);
+    LanguageSwitch::program().switchToStored();
 }
 
 void Corvane::func_change_resolution(QAction *action)
@@ -360,7 +355,7 @@ void Corvane::startWifiVideo(QString send_ip)
 {
     sideShowAndHide();
     ui_->btn_side->show();
-    wifiSelect_->hide();
+    wifiSelect_->finish();
     processValues().cameraIp = send_ip;
     const QByteArray address = send_ip.toLocal8Bit();
     previewHandle_ = QV_StartPreview(address.constData());
@@ -370,7 +365,7 @@ void Corvane::startWifiVideo(QString send_ip)
     workerThread_->start(QThread::InheritPriority);
     shortcuts_->setEnabled(true);
     // Every preview starts by asking for the camera's largest picture.
-    QV_SendSetResolution(address.constData(), 3840, 2880);
+    askForLargestPicture(send_ip);
 }
 
 void Corvane::drawWifiVideoFrame(unsigned char *buffer, int size)
