@@ -1,0 +1,32 @@
+#include "tools/pdf/pdf_start_folder.h"
+
+#include "core/startup/process_values.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+
+QString pdfStartFolder(const QString &confIniPath, const QString &savePath,
+                       const QString &picturesDir, const QDate &today)
+{
+    if (QFileInfo::exists(confIniPath)) {
+        const QSettings conf(confIniPath, QSettings::IniFormat);
+        const QString base = conf.value(QStringLiteral("dev/savePath")).toString();
+        if (!base.isEmpty()) {
+            const QString dated = base + QStringLiteral("/corvane/")
+                                  + today.toString(QStringLiteral("yyyyMMdd"));
+            if (QFileInfo(dated).isDir())
+                return dated;
+        }
+    }
+    if (savePath != QLatin1String("0") && !savePath.isEmpty() && QFileInfo(savePath).isDir())
+        return savePath;
+    return picturesDir;
+}
+
+QString pdfStartFolder()
+{
+    const ProcessValues &values = processValues();
+    return pdfStartFolder(QStringLiteral("./conf.ini"), values.savePath, values.picturesDir,
+                          QDate::currentDate());
+}
