@@ -76,6 +76,14 @@ void MyCurtainBar::keyPressEvent(QKeyEvent *event)
         QWidget::keyPressEvent(event);
 }
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+void MyCurtainBar::enterEvent(QEvent *event)
+{
+    activateWindow();
+    QWidget::enterEvent(event);
+}
+#endif
+
 void MyCurtainBar::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange)

@@ -5,7 +5,8 @@
 // presenter pulls open edge by edge with the four handles on its edges
 // (CurtainGeometry does the arithmetic). The round button in its middle, or
 // Esc, closes (hides) it; the main window deletes it when it opens the
-// next one.
+// next one. Like the panels, it takes the keyboard when the mouse enters
+// it, since the main window does the same.
 //
 // Thread rules: GUI thread only.
 
@@ -33,6 +34,9 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    void enterEvent(QEvent *event) override;
+#endif
     void changeEvent(QEvent *event) override;
 
 private:

@@ -27,6 +27,9 @@ QString pdfStartFolder(const QString &confIniPath, const QString &savePath,
 QString pdfStartFolder()
 {
     const ProcessValues &values = processValues();
-    return pdfStartFolder(QStringLiteral("./conf.ini"), values.savePath, values.picturesDir,
-                          QDate::currentDate());
+    const QString folder = pdfStartFolder(QStringLiteral("./conf.ini"), values.savePath,
+                                          values.picturesDir, QDate::currentDate());
+    // A desktop without a Pictures folder: the home folder, not wherever
+    // the program happened to be started.
+    return QFileInfo(folder).isDir() ? folder : QDir::homePath();
 }

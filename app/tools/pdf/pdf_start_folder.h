@@ -5,8 +5,8 @@
 // "conf.ini" in the working folder may name a base folder ("dev/savePath");
 // then the dialogs start in <base>/corvane/<today, yyyyMMdd>. Where that
 // is not set, or that folder does not exist, they start in the save folder
-// of the settings ("0" = none chosen), and else in the Pictures folder.
-// Nothing is created.
+// of the settings ("0" = none chosen), and else in the Pictures folder (the
+// home folder where there is none). Nothing is created.
 //
 // Thread rules: GUI thread (reads the process values).
 
