@@ -1,5 +1,5 @@
-// The curtain window: its form, handle drags by mouse events, the close
-// button and Esc, and the side bar's button opening a new curtain each time.
+// The curtain from the side bar: a new full-screen curtain each time, its
+// handles dragged with mouse events, the close button and Esc.
 
 #include "test_runner.h"
 
@@ -28,54 +28,36 @@ class CurtainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void handlesDragTheEdgesAndTheButtonOrEscCloses()
-    {
-        MyCurtainBar curtain(800, 600);
-        curtain.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&curtain));
-        QCOMPARE(curtain.geometry(), QRect(0, 0, 800, 600));
-        QVERIFY(curtain.windowFlags() & Qt::WindowStaysOnTopHint);
-        auto *close = curtain.findChild<QToolButton *>("btn_close");
-        auto *right = curtain.findChild<QLabel *>("btn_you");
-        QCOMPARE(close->geometry(), QRect(384, 284, 32, 32));
-        QCOMPARE(right->geometry(), QRect(775, 271, 25, 58));
-        QVERIFY(!right->pixmap(Qt::ReturnByValue).isNull());
-
-        const QPoint grip = right->mapToGlobal(QPoint(12, 29));
-        sendMouse(curtain, QEvent::MouseButtonPress, grip, Qt::LeftButton);
-        sendMouse(curtain, QEvent::MouseMove, grip - QPoint(300, 0), Qt::LeftButton);
-        sendMouse(curtain, QEvent::MouseButtonRelease, grip - QPoint(300, 0), Qt::NoButton);
-        QCOMPARE(curtain.geometry(), QRect(0, 0, 500, 600));
-        QCOMPARE(right->pos(), QPoint(475, 271));
-        QCOMPARE(close->pos(), QPoint(234, 284));
-
-        close->click();
-        QVERIFY(curtain.isHidden());
-        curtain.show();
-        QTest::keyClick(&curtain, Qt::Key_Escape);
-        QVERIFY(curtain.isHidden());
-    }
-
-    void theSideBarOpensANewFullScreenCurtainEachTime()
+    void theSideBarOpensANewCurtainThatHandlesDragAndButtonOrEscClose()
     {
         Corvane window;
         window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.sideShowAndHide();
-        QVERIFY(!window.curtain());
         window.sideBar()->button(MySideBar::Curtain)->click();
         QPointer<MyCurtainBar> first = window.curtain();
-        QVERIFY(first && first->isVisible());
-        QVERIFY(!first->parentWidget());
-        const QRect full(0, 0, window.screenWidth(), window.screenHeight());
+        QVERIFY(first && first->isVisible() && !first->parentWidget());
+        const QRect full(0, 0, window.screenWidth(), window.screenHeight()); // 800x600 offscreen
         QCOMPARE(first->geometry(), full);
-        first->findChild<QToolButton *>("btn_close")->click();
+
+        auto *right = first->findChild<QLabel *>("btn_you");
+        auto *close = first->findChild<QToolButton *>("btn_close");
+        QCOMPARE(right->geometry(), QRect(775, 271, 25, 58));
+        const QPoint grip = right->mapToGlobal(QPoint(12, 29));
+        sendMouse(*first, QEvent::MouseButtonPress, grip, Qt::LeftButton);
+        sendMouse(*first, QEvent::MouseMove, grip - QPoint(300, 0), Qt::LeftButton);
+        sendMouse(*first, QEvent::MouseButtonRelease, grip - QPoint(300, 0), Qt::NoButton);
+        QCOMPARE(first->geometry(), QRect(0, 0, 500, 600));
+        QCOMPARE(right->pos(), QPoint(475, 271));
+        QCOMPARE(close->geometry(), QRect(234, 284, 32, 32));
+        close->click();
         QVERIFY(first->isHidden());
 
+        // The next press replaces it with a whole new curtain.
         window.side_zhezhao();
         QVERIFY(!first);
-        QVERIFY(window.curtain()->isVisible());
         QCOMPARE(window.curtain()->geometry(), full);
+        QTest::keyClick(window.curtain(), Qt::Key_Escape);
+        QVERIFY(window.curtain()->isHidden());
     }
 };
 

@@ -1,12 +1,8 @@
 #ifndef CORVANE_TEST_PDF_INSPECTION_H
 #define CORVANE_TEST_PDF_INSPECTION_H
 
-// Test pictures, and what Poppler's pdfinfo and qpdf read from a written
-// document: page sizes, the structure check, the open action's page, the
-// stored picture data.
+// Test pictures, and what pdfinfo and qpdf read from a written document.
 
-#include <QColor>
-#include <QDir>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -14,20 +10,16 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSizeF>
-#include <QString>
-#include <QStringList>
 
-inline QString makeJpeg(const QString &folder, const QString &name, int width, int height,
-                        QColor color = Qt::darkCyan)
+inline QString makeJpeg(const QString &folder, const QString &name, int width, int height)
 {
     QImage picture(width, height, QImage::Format_RGB32);
-    picture.fill(color);
-    const QString path = folder + QLatin1Char('/') + name;
+    picture.fill(qRgb(width % 256, height % 256, 90));
+    const QString path = folder + '/' + name;
     return picture.save(path, "JPG", 90) ? path : QString();
 }
 
-inline QByteArray runTool(const QString &program, const QStringList &arguments,
-                          int *exitCode = nullptr)
+inline QByteArray runTool(const QString &program, const QStringList &arguments, int *exitCode = nullptr)
 {
     QProcess process;
     process.start(program, arguments);
@@ -37,14 +29,12 @@ inline QByteArray runTool(const QString &program, const QStringList &arguments,
     return process.readAllStandardOutput();
 }
 
-// "Page    1 size:  2592 x 1944 pts" for every page.
+// From "Page    1 size:  2592 x 1944 pts" lines.
 inline QList<QSizeF> pdfPageSizes(const QString &pdf)
 {
-    const QString info =
-        QString::fromUtf8(runTool("pdfinfo", {"-f", "1", "-l", "1000", pdf}));
     QList<QSizeF> sizes;
-    QRegularExpression line(R"(Page\s+\d+ size:\s+([\d.]+) x ([\d.]+) pts)");
-    auto it = line.globalMatch(info);
+    auto it = QRegularExpression(R"(Page\s+\d+ size:\s+([\d.]+) x ([\d.]+) pts)")
+                  .globalMatch(runTool("pdfinfo", {"-f", "1", "-l", "1000", pdf}));
     while (it.hasNext()) {
         const auto m = it.next();
         sizes << QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble());
@@ -60,42 +50,34 @@ inline bool qpdfCheckPasses(const QString &pdf)
 }
 
 struct PdfStructure {
-    QStringList pages;        // page object references in page order
-    QStringList pageImages;   // the image object drawn on each page
-    QStringList imageFilters; // the filter of each page's image
-    QString openActionPage;   // the page the open action shows
+    QStringList pages;      // page objects ("12 0 R") in page order
+    QStringList images;     // the image drawn on each page
+    QStringList filters;    // that image's filter
+    QString openActionPage; // the page the document opens at
 };
 
 inline PdfStructure pdfStructure(const QString &pdf)
 {
-    const QJsonObject json = QJsonDocument::fromJson(
-        runTool("qpdf", {"--json=1", "--json-key=pages", "--json-key=objects", pdf})).object();
+    const QJsonObject json = QJsonDocument::fromJson(runTool(
+        "qpdf", {"--json=1", "--json-key=pages", "--json-key=objects", pdf})).object();
     PdfStructure s;
     for (const QJsonValue page : json["pages"].toArray()) {
         s.pages << page["object"].toString();
-        const QJsonObject image = page["images"].toArray().first().toObject();
-        s.pageImages << image["object"].toString();
-        s.imageFilters << image["filter"].toArray().first().toString();
+        s.images << page["images"][0]["object"].toString();
+        s.filters << page["images"][0]["filter"][0].toString();
     }
     const QJsonObject objects = json["objects"].toObject();
-    const QString root = objects["trailer"].toObject()["/Root"].toString();
-    QJsonValue action = objects[root].toObject()["/OpenAction"];
+    QJsonValue action = objects[objects["trailer"]["/Root"].toString()]["/OpenAction"];
     if (action.isString()) // an indirect array
         action = objects[action.toString()];
-    s.openActionPage = action.toArray().first().toString();
+    s.openActionPage = action[0].toString();
     return s;
 }
 
-// The stored bytes of an object's stream ("12 0 R"), without decoding.
+// The stored bytes of an object's stream, not decoded.
 inline QByteArray rawStreamData(const QString &pdf, const QString &reference)
 {
-    return runTool("qpdf", {"--show-object=" + reference.section(' ', 0, 0),
-                            "--raw-stream-data", pdf});
-}
-
-inline QStringList filesIn(const QString &folder)
-{
-    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    return runTool("qpdf", {"--show-object=" + reference.section(' ', 0, 0), "--raw-stream-data", pdf});
 }
 
 #endif

@@ -1,6 +1,6 @@
 // The PDF composer from the main window: the tool bar's button opens a
-// fresh composer in front of the window, and a finished document goes to
-// the desktop's viewer as a local-file URL, only when it was written.
+// fresh composer, and a finished document goes to the desktop's viewer as
+// a local-file URL, only when it was written.
 
 #include "pdf_inspection.h"
 #include "test_runner.h"
@@ -19,15 +19,14 @@
 class PdfWindowTest : public QObject {
     Q_OBJECT
 
-    QList<QUrl> opened_;
-    bool viewerStarts_ = true;
-
 private slots:
     void composerOpensFreshAndHandsItsDocumentToTheViewer()
     {
-        PdfComposerLauncher::setDefaultOpenerForTests([this](const QUrl &url) {
-            opened_ << url;
-            return viewerStarts_;
+        QList<QUrl> opened;
+        bool viewerStarts = true;
+        PdfComposerLauncher::setDefaultOpenerForTests([&](const QUrl &url) {
+            opened << url;
+            return viewerStarts;
         });
         QTemporaryDir dir;
         const QString picture = makeJpeg(dir.path(), "page.jpg", 64, 48);
@@ -42,17 +41,12 @@ private slots:
 
         Corvane window;
         window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.sideShowAndHide();
-        QVERIFY(!window.pdfComposer());
         window.toolBar()->button(MyToolBar::Pdf)->click();
         QPointer<MyPDFBar> first = window.pdfComposer();
-        QVERIFY(first);
-        QVERIFY(first->isVisible());
+        QVERIFY(first && first->isVisible());
         QCOMPARE(first->parentWidget(), &window);
         first->slots_addImage();
-        QCOMPARE(first->imagePaths().size(), 1);
-
         // A second press starts over with an empty list.
         window.toolBar()->button(MyToolBar::Pdf)->click();
         QVERIFY(!first);
@@ -61,23 +55,21 @@ private slots:
 
         composer->slots_addImage();
         composer->slots_composePDF();
-        QCOMPARE(opened_.size(), 1);
-        QCOMPARE(opened_[0], QUrl::fromLocalFile(dir.path() + "/out.pdf"));
-        QVERIFY(opened_[0].toString().startsWith("file:///") &&
-                !opened_[0].toString().startsWith("file:////"));
+        QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(dir.path() + "/out.pdf")});
+        QVERIFY(!opened[0].toString().startsWith("file:////"));
         QVERIFY(!composer->isVisible());
         QVERIFY(window.isMinimized());
         window.showNormal();
 
         // Only a written file is handed on; a viewer that cannot start is
         // reported and the window stays.
-        window.func_pdf_widget_openfile(dir.path() + "/never_written.pdf");
-        QCOMPARE(opened_.size(), 1);
         auto *banner = window.findChild<QLabel *>("state_label_text");
+        window.func_pdf_widget_openfile(dir.path() + "/never_written.pdf");
+        QCOMPARE(opened.size(), 1);
         QVERIFY(banner->text().contains("never_written.pdf"));
-        viewerStarts_ = false;
+        viewerStarts = false;
         window.func_pdf_widget_openfile(dir.path() + "/out.pdf");
-        QCOMPARE(opened_.size(), 2);
+        QCOMPARE(opened.size(), 2);
         QVERIFY(!window.isMinimized());
         QVERIFY(banner->text().contains("out.pdf"));
         MyPDFBar::setDefaultSeamsForTests({});
