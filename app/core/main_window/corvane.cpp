@@ -10,6 +10,8 @@
 #include "core/pages/live_page_controller.h"
 #include "imaging/side_bar/my_side_bar.h"
 #include "imaging/transforms/view_transforms.h"
+#include "tools/curtain/curtain_opener.h"
+#include "tools/pdf/pdf_composer_launcher.h"
 #include "tools/tool_bar/my_tool_bar.h"
 #include "tools/settings/my_settings_bar.h"
 #include "core/connection/my_wifi_select.h"
@@ -54,6 +56,9 @@ Corvane::Corvane(QWidget *parent)
     // below hides them until a camera is chosen. The compare and annotation
     // bars join when their tools are built.
     createPanelsAndPages();
+    pdfComposer_ = std::make_unique<PdfComposerLauncher>(
+        this, [this](const QString &message) { setWidgetStateCuo(message); });
+    curtain_ = std::make_unique<CurtainOpener>(this, screenWidth_, screenHeight_);
     sideShowAndHide();
     ui_->btn_side->hide();
 
@@ -203,6 +208,16 @@ void Corvane::setPresentObserver(std::function<void(const QImage &)> observer)
 const QImage &Corvane::currentFrame() const
 {
     return view_->currentFrame();
+}
+
+MyPDFBar *Corvane::pdfComposer() const
+{
+    return pdfComposer_->composer();
+}
+
+MyCurtainBar *Corvane::curtain() const
+{
+    return curtain_->curtain();
 }
 
 bool Corvane::fullScreenOn() const
@@ -405,6 +420,21 @@ void Corvane::tool_openDir()
 {
     if (!folderOpener_.open())
         setWidgetStateCuo(tr("Could not open the folder %1").arg(SaveFolderOpener::folder()));
+}
+
+void Corvane::tool_pdf()
+{
+    pdfComposer_->open();
+}
+
+void Corvane::func_pdf_widget_openfile(QString fileName)
+{
+    pdfComposer_->showResult(fileName);
+}
+
+void Corvane::side_zhezhao()
+{
+    curtain_->open();
 }
 
 void Corvane::side_zuozhuan()

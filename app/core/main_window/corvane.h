@@ -28,10 +28,13 @@
 
 #include "qv_camera.h"
 
+class CurtainOpener;
 class FullScreenMode;
 class HoverTip;
 class LivePageController;
 class LiveShortcuts;
+class MyCurtainBar;
+class MyPDFBar;
 class MySideBar;
 class MyToolBar;
 class MySettingsBar;
@@ -44,6 +47,7 @@ class QThread;
 class QTime;
 class QTimer;
 class QToolButton;
+class PdfComposerLauncher;
 class ResolutionMenuController;
 class StatusBanner;
 class ViewTransforms;
@@ -77,6 +81,9 @@ public:
     MySideBar *sideBar() const { return sideBar_; }
     ViewTransforms &viewTransforms() const { return *view_; }
     LiveShortcuts *shortcuts() const { return shortcuts_; }
+    // The current PDF composer and curtain; null until first opened.
+    MyPDFBar *pdfComposer() const;
+    MyCurtainBar *curtain() const;
     bool fullScreenOn() const;
     int pageIndex() const;
 
@@ -96,7 +103,9 @@ public slots:
     void setWidgetStateDui(QString s);
     void setWidgetStateCuo(QString s);
     void setWidgetStateTextClear();
+    void func_pdf_widget_openfile(QString fileName);
     void tool_openDir();
+    void tool_pdf();
     void side_fenbianlv();
     void side_zuozhuan();
     void side_youzhuan();
@@ -104,6 +113,7 @@ public slots:
     void side_shangxiajingxiang();
     void side_fangda();
     void side_suoxiao();
+    void side_zhezhao();
     void side_dongjie();
     void startWifiVideo(QString send_ip);
     void drawWifiVideoFrame(unsigned char *buffer, int size);
@@ -168,6 +178,8 @@ private:
     LiveShortcuts *shortcuts_ = nullptr;
     std::unique_ptr<FullScreenMode> fullScreen_;
     SaveFolderOpener folderOpener_;
+    std::unique_ptr<PdfComposerLauncher> pdfComposer_;
+    std::unique_ptr<CurtainOpener> curtain_;
 };
 
 #endif

@@ -14,6 +14,7 @@ CreatedPanels createToolAndSideBars(QWidget *window, int screenWidth, int screen
     panels.toolBar->move(places.toolBar);
     panels.toolBar->show();
     QObject::connect(panels.toolBar, SIGNAL(signals_wenjianjia()), window, SLOT(tool_openDir()));
+    QObject::connect(panels.toolBar, SIGNAL(signals_pdf()), window, SLOT(tool_pdf()));
 
     panels.sideBar = new MySideBar(screenHeight, window);
     panels.sideBar->move(places.sideBar);
@@ -27,6 +28,7 @@ CreatedPanels createToolAndSideBars(QWidget *window, int screenWidth, int screen
                      SLOT(side_shangxiajingxiang()));
     QObject::connect(side, SIGNAL(signals_fangda()), window, SLOT(side_fangda()));
     QObject::connect(side, SIGNAL(signals_suoxiao()), window, SLOT(side_suoxiao()));
+    QObject::connect(side, SIGNAL(signals_zhezhao()), window, SLOT(side_zhezhao()));
     QObject::connect(side, SIGNAL(signals_dongjie()), window, SLOT(side_dongjie()));
 
     markToolsNotBuiltYet(*panels.toolBar, *panels.sideBar);
@@ -38,12 +40,10 @@ void markToolsNotBuiltYet(MyToolBar &toolBar, MySideBar &sideBar)
 {
     for (MyToolBar::Button button : {MyToolBar::Annotate, MyToolBar::RecordVideo,
                                      MyToolBar::RecordScreen, MyToolBar::Photo,
-                                     MyToolBar::Compare, MyToolBar::Pdf, MyToolBar::Ocr,
-                                     MyToolBar::BarCode})
+                                     MyToolBar::Compare, MyToolBar::Ocr, MyToolBar::BarCode})
         toolBar.setAvailable(button, false);
-    // Deskew and crop wait for the document detector, the curtain for its
-    // window.
-    for (MySideBar::Button button : {MySideBar::Deskew, MySideBar::Crop, MySideBar::Curtain})
+    // Deskew and crop wait for the document detector.
+    for (MySideBar::Button button : {MySideBar::Deskew, MySideBar::Crop})
         sideBar.setAvailable(button, false);
 }
 

@@ -20,9 +20,10 @@ struct CreatedPanels {
     MySideBar *sideBar = nullptr;
 };
 
-// `window` must have the slots tool_openDir(), side_fenbianlv(),
+// `window` must have the slots tool_openDir(), tool_pdf(), side_fenbianlv(),
 // side_zuozhuan(), side_youzhuan(), side_zuoyoujingxiang(),
-// side_shangxiajingxiang(), side_fangda(), side_suoxiao() and side_dongjie().
+// side_shangxiajingxiang(), side_fangda(), side_suoxiao(), side_zhezhao()
+// and side_dongjie().
 CreatedPanels createToolAndSideBars(QWidget *window, int screenWidth, int screenHeight);
 
 // Marks the buttons of the tools that are not built yet as unavailable.
