@@ -28,10 +28,12 @@
 
 #include "qv_camera.h"
 
+class ComparePageController;
 class FullScreenMode;
 class HoverTip;
 class LivePageController;
 class LiveShortcuts;
+class MyComBar;
 class MySideBar;
 class MyToolBar;
 class MySettingsBar;
@@ -75,6 +77,8 @@ public:
     PreviewStream *previewHandle() const { return previewHandle_; }
     MyToolBar *toolBar() const { return toolBar_; }
     MySideBar *sideBar() const { return sideBar_; }
+    MyComBar *comBar() const { return comBar_; }
+    ComparePageController &comparePage() const { return *comparePage_; }
     ViewTransforms &viewTransforms() const { return *view_; }
     LiveShortcuts *shortcuts() const { return shortcuts_; }
     bool fullScreenOn() const;
@@ -97,6 +101,7 @@ public slots:
     void setWidgetStateCuo(QString s);
     void setWidgetStateTextClear();
     void tool_openDir();
+    void tool_duibi(bool on);
     void side_fenbianlv();
     void side_zuozhuan();
     void side_youzhuan();
@@ -105,6 +110,11 @@ public slots:
     void side_fangda();
     void side_suoxiao();
     void side_dongjie();
+    void com_widget_2();
+    void com_widget_4();
+    void com_widget_6();
+    void com_widget_file();
+    void com_widget_scan();
     void startWifiVideo(QString send_ip);
     void drawWifiVideoFrame(unsigned char *buffer, int size);
     void drawWifiVideoFrame(QImage image);
@@ -165,6 +175,8 @@ private:
     LivePageController *livePage_ = nullptr; // owned by pages_
     MyToolBar *toolBar_ = nullptr;
     MySideBar *sideBar_ = nullptr;
+    MyComBar *comBar_ = nullptr;
+    ComparePageController *comparePage_ = nullptr; // owned by pages_
     LiveShortcuts *shortcuts_ = nullptr;
     std::unique_ptr<FullScreenMode> fullScreen_;
     SaveFolderOpener folderOpener_;
