@@ -12,6 +12,8 @@
 #include "imaging/transforms/view_transforms.h"
 #include "tools/curtain/curtain_opener.h"
 #include "tools/pdf/pdf_composer_launcher.h"
+#include "tools/compare/compare_page_controller.h"
+#include "tools/compare/my_com_bar.h"
 #include "tools/tool_bar/my_tool_bar.h"
 #include "tools/settings/my_settings_bar.h"
 #include "core/connection/my_wifi_select.h"
@@ -53,8 +55,8 @@ Corvane::Corvane(QWidget *parent)
     connectTitleBar();
 
     // The floating panels, each placed from panelPlacesFor(); the toggle
-    // below hides them until a camera is chosen. The compare and annotation
-    // bars join when their tools are built.
+    // below hides them until a camera is chosen. The annotation bar joins
+    // when its tool is built.
     createPanelsAndPages();
     pdfComposer_ = std::make_unique<PdfComposerLauncher>(
         this, [this](const QString &message) { setWidgetStateCuo(message); });
@@ -253,6 +255,14 @@ void Corvane::createPanelsAndPages()
     panels_.toolBar = toolBar_;
     panels_.sideBar = sideBar_;
 
+    comBar_ = createCompareBar(this, screenWidth_, screenHeight_);
+    panels_.comBar = comBar_;
+    auto compare = std::make_unique<ComparePageController>(ComparePageController::Parts{
+        ComparePageWidgets::fromPage(ui_->page_3), ui_->stackedWidget, comBar_,
+        QSize(screenWidth_, viewHeight_), [this] { return currentFrame(); }, {}});
+    comparePage_ = compare.get();
+    pages_.set(FloatingPanels::ComparePage, std::move(compare));
+
     FullScreenMode::Parts parts;
     parts.titleBar = ui_->widget_title;
     parts.pageArea = ui_->stackedWidget;
@@ -435,6 +445,36 @@ void Corvane::func_pdf_widget_openfile(QString fileName)
 void Corvane::side_zhezhao()
 {
     curtain_->open();
+}
+
+void Corvane::tool_duibi(bool on)
+{
+    comparePage_->switchOn(on);
+}
+
+void Corvane::com_widget_2()
+{
+    comparePage_->showLayout(CompareLayout::Two);
+}
+
+void Corvane::com_widget_4()
+{
+    comparePage_->showLayout(CompareLayout::Four);
+}
+
+void Corvane::com_widget_6()
+{
+    comparePage_->showLayout(CompareLayout::Six);
+}
+
+void Corvane::com_widget_file()
+{
+    comparePage_->openPicture();
+}
+
+void Corvane::com_widget_scan()
+{
+    comparePage_->takePicture();
 }
 
 void Corvane::side_zuozhuan()

@@ -29,12 +29,14 @@
 #include "qv_camera.h"
 
 class CurtainOpener;
+class ComparePageController;
 class FullScreenMode;
 class HoverTip;
 class LivePageController;
 class LiveShortcuts;
 class MyCurtainBar;
 class MyPDFBar;
+class MyComBar;
 class MySideBar;
 class MyToolBar;
 class MySettingsBar;
@@ -79,6 +81,8 @@ public:
     PreviewStream *previewHandle() const { return previewHandle_; }
     MyToolBar *toolBar() const { return toolBar_; }
     MySideBar *sideBar() const { return sideBar_; }
+    MyComBar *comBar() const { return comBar_; }
+    ComparePageController &comparePage() const { return *comparePage_; }
     ViewTransforms &viewTransforms() const { return *view_; }
     LiveShortcuts *shortcuts() const { return shortcuts_; }
     // The current PDF composer and curtain; null until first opened.
@@ -106,6 +110,7 @@ public slots:
     void func_pdf_widget_openfile(QString fileName);
     void tool_openDir();
     void tool_pdf();
+    void tool_duibi(bool on);
     void side_fenbianlv();
     void side_zuozhuan();
     void side_youzhuan();
@@ -115,6 +120,11 @@ public slots:
     void side_suoxiao();
     void side_zhezhao();
     void side_dongjie();
+    void com_widget_2();
+    void com_widget_4();
+    void com_widget_6();
+    void com_widget_file();
+    void com_widget_scan();
     void startWifiVideo(QString send_ip);
     void drawWifiVideoFrame(unsigned char *buffer, int size);
     void drawWifiVideoFrame(QImage image);
@@ -175,6 +185,8 @@ private:
     LivePageController *livePage_ = nullptr; // owned by pages_
     MyToolBar *toolBar_ = nullptr;
     MySideBar *sideBar_ = nullptr;
+    MyComBar *comBar_ = nullptr;
+    ComparePageController *comparePage_ = nullptr; // owned by pages_
     LiveShortcuts *shortcuts_ = nullptr;
     std::unique_ptr<FullScreenMode> fullScreen_;
     SaveFolderOpener folderOpener_;

@@ -152,6 +152,8 @@ inline constexpr TranslatedText kTranslatedTexts[] = {
     {"MyAnnotateBarClass", "擦除"},
     {"MyAnnotateBarClass", "清空"},
     {"MyAnnotateBarClass", "保存"},
+    {"ComparePageController", "Could not read %1 as a picture: %2"},
+    {"ComparePageController", "There is no camera picture yet."},
     {"MyComBar", "erfenchuangkou"},
     {"MyComBar", "sifenchuangkou"},
     {"MyComBar", "liufenchuangkou"},

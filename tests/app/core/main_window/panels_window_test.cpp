@@ -87,7 +87,7 @@ private slots:
     {
         MyToolBar &tools = *window_->toolBar();
         for (auto b : {MyToolBar::Annotate, MyToolBar::RecordVideo, MyToolBar::RecordScreen,
-                       MyToolBar::Photo, MyToolBar::Compare, MyToolBar::BarCode})
+                       MyToolBar::Photo, MyToolBar::BarCode})
             QVERIFY(!tools.isAvailable(b));
         QVERIFY(tools.isAvailable(MyToolBar::Folder));
         QVERIFY(tools.isAvailable(MyToolBar::Pdf));
