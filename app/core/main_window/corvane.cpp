@@ -10,6 +10,8 @@
 #include "core/pages/live_page_controller.h"
 #include "imaging/side_bar/my_side_bar.h"
 #include "imaging/transforms/view_transforms.h"
+#include "tools/annotate/annotation_setup.h"
+#include "tools/annotate/my_annotate_bar.h"
 #include "tools/tool_bar/my_tool_bar.h"
 #include "core/startup/language_table.h"
 #include "tools/settings/my_settings_bar.h"
@@ -51,8 +53,8 @@ Corvane::Corvane(QWidget *parent)
     connectTitleBar();
 
     // The floating panels, each placed from panelPlacesFor(); the toggle
-    // below hides them until a camera is chosen. The compare and annotation
-    // bars join when their tools are built.
+    // below hides them until a camera is chosen. The compare bar joins when
+    // its tool is built.
     createPanelsAndPages();
     sideShowAndHide();
     ui_->btn_side->hide();
@@ -238,6 +240,13 @@ void Corvane::createPanelsAndPages()
     panels_.toolBar = toolBar_;
     panels_.sideBar = sideBar_;
 
+    CreatedAnnotation annotation =
+        createAnnotation(this, ui_->graphicsView, ui_->stackedWidget, screenWidth_, screenHeight_);
+    annotateBar_ = annotation.bar;
+    panels_.annotateBar = annotateBar_;
+    annotatePage_ = annotation.page.get();
+    pages_.set(FloatingPanels::AnnotatePage, std::move(annotation.page));
+
     FullScreenMode::Parts parts;
     parts.titleBar = ui_->widget_title;
     parts.pageArea = ui_->stackedWidget;
@@ -410,6 +419,31 @@ void Corvane::tool_openDir()
 {
     if (!folderOpener_.open())
         setWidgetStateCuo(tr("Could not open the folder %1").arg(SaveFolderOpener::folder()));
+}
+
+void Corvane::tool_pizhu(bool on)
+{
+    annotatePage_->switchAnnotation(on, currentFrame());
+}
+
+void Corvane::annotate_text()
+{
+    annotatePage_->toggleText();
+}
+
+void Corvane::annotate_xiangpicha()
+{
+    annotatePage_->toggleEraser();
+}
+
+void Corvane::annotate_qingkong()
+{
+    annotatePage_->clear();
+}
+
+void Corvane::annotate_save()
+{
+    annotatePage_->save();
 }
 
 void Corvane::side_zuozhuan()

@@ -28,10 +28,12 @@
 
 #include "qv_camera.h"
 
+class AnnotationPageController;
 class FullScreenMode;
 class HoverTip;
 class LivePageController;
 class LiveShortcuts;
+class MyAnnotateBar;
 class MySideBar;
 class MyToolBar;
 class MySettingsBar;
@@ -75,6 +77,8 @@ public:
     PreviewStream *previewHandle() const { return previewHandle_; }
     MyToolBar *toolBar() const { return toolBar_; }
     MySideBar *sideBar() const { return sideBar_; }
+    MyAnnotateBar *annotateBar() const { return annotateBar_; }
+    AnnotationPageController &annotationPage() const { return *annotatePage_; }
     ViewTransforms &viewTransforms() const { return *view_; }
     LiveShortcuts *shortcuts() const { return shortcuts_; }
     bool fullScreenOn() const;
@@ -97,6 +101,7 @@ public slots:
     void setWidgetStateCuo(QString s);
     void setWidgetStateTextClear();
     void tool_openDir();
+    void tool_pizhu(bool on);
     void side_fenbianlv();
     void side_zuozhuan();
     void side_youzhuan();
@@ -105,6 +110,10 @@ public slots:
     void side_fangda();
     void side_suoxiao();
     void side_dongjie();
+    void annotate_text();
+    void annotate_xiangpicha();
+    void annotate_qingkong();
+    void annotate_save();
     void startWifiVideo(QString send_ip);
     void drawWifiVideoFrame(unsigned char *buffer, int size);
     void drawWifiVideoFrame(QImage image);
@@ -165,6 +174,8 @@ private:
     LivePageController *livePage_ = nullptr; // owned by pages_
     MyToolBar *toolBar_ = nullptr;
     MySideBar *sideBar_ = nullptr;
+    MyAnnotateBar *annotateBar_ = nullptr;
+    AnnotationPageController *annotatePage_ = nullptr; // owned by pages_
     LiveShortcuts *shortcuts_ = nullptr;
     std::unique_ptr<FullScreenMode> fullScreen_;
     SaveFolderOpener folderOpener_;

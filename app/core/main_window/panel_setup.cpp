@@ -14,6 +14,7 @@ CreatedPanels createToolAndSideBars(QWidget *window, int screenWidth, int screen
     panels.toolBar->move(places.toolBar);
     panels.toolBar->show();
     QObject::connect(panels.toolBar, SIGNAL(signals_wenjianjia()), window, SLOT(tool_openDir()));
+    QObject::connect(panels.toolBar, SIGNAL(signals_pizhu(bool)), window, SLOT(tool_pizhu(bool)));
 
     panels.sideBar = new MySideBar(screenHeight, window);
     panels.sideBar->move(places.sideBar);
@@ -36,7 +37,7 @@ CreatedPanels createToolAndSideBars(QWidget *window, int screenWidth, int screen
 
 void markToolsNotBuiltYet(MyToolBar &toolBar, MySideBar &sideBar)
 {
-    for (MyToolBar::Button button : {MyToolBar::Annotate, MyToolBar::RecordVideo,
+    for (MyToolBar::Button button : {MyToolBar::RecordVideo,
                                      MyToolBar::RecordScreen, MyToolBar::Photo,
                                      MyToolBar::Compare, MyToolBar::Pdf, MyToolBar::Ocr,
                                      MyToolBar::BarCode})

@@ -20,7 +20,7 @@ struct CreatedPanels {
     MySideBar *sideBar = nullptr;
 };
 
-// `window` must have the slots tool_openDir(), side_fenbianlv(),
+// `window` must have the slots tool_openDir(), tool_pizhu(bool), side_fenbianlv(),
 // side_zuozhuan(), side_youzhuan(), side_zuoyoujingxiang(),
 // side_shangxiajingxiang(), side_fangda(), side_suoxiao() and side_dongjie().
 CreatedPanels createToolAndSideBars(QWidget *window, int screenWidth, int screenHeight);
