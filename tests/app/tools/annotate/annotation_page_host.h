@@ -2,9 +2,9 @@
 #define CORVANE_TEST_ANNOTATION_PAGE_HOST_H
 
 // A stand-in for the main window around the annotation page: an 800x600
-// window with the page 32 pixels down holding the view, a bar widget, and
-// records of the page index shown and the messages reported. Mouse events
-// go to the controller in window coordinates, as the window hands them on.
+// window with the view 32 pixels down (568 high), a bar widget, and
+// records of the page shown and the messages reported. Mouse events go to
+// the controller in window coordinates, as the window hands them on.
 
 #include "tools/annotate/annotation_page_controller.h"
 
@@ -19,25 +19,17 @@
 struct AnnotationPageHost {
     QTemporaryDir folder;
     QWidget window;
-    QWidget *pageWidget = nullptr;
-    QGraphicsView *view = nullptr;
-    QWidget *bar = nullptr;
+    QGraphicsView *view = new QGraphicsView(&window);
+    QWidget *bar = new QWidget(&window);
     int shownPage = -1;
-    QStringList saved;
-    QStringList failures;
-    QString nextSavePath;
+    QStringList saved, failures;
+    QString nextSavePath = folder.path() + "/saved/annotation.jpg";
     std::unique_ptr<AnnotationPageController> page;
 
-    explicit AnnotationPageHost(int viewHeight = 568)
+    AnnotationPageHost()
     {
         window.setGeometry(0, 0, 800, 600);
-        pageWidget = new QWidget(&window);
-        pageWidget->setGeometry(0, 32, 800, viewHeight);
-        view = new QGraphicsView(pageWidget);
-        view->setGeometry(0, 0, 800, viewHeight);
-        bar = new QWidget(&window);
-        bar->hide();
-        nextSavePath = folder.path() + "/saved/annotation.jpg";
+        view->setGeometry(0, 32, 800, 568);
         AnnotationPageController::Parts parts;
         parts.window = &window;
         parts.view = view;
@@ -46,33 +38,37 @@ struct AnnotationPageHost {
         parts.reportSaved = [this](const QString &m) { saved << m; };
         parts.reportFailure = [this](const QString &m) { failures << m; };
         parts.picturePath = folder.path() + "/corvane_temp_annotation_file.jpg";
-        parts.viewHeight = viewHeight;
+        parts.viewHeight = 568;
         parts.newPicturePath = [this] { return nextSavePath; };
         page = std::make_unique<AnnotationPageController>(std::move(parts));
     }
 
     // Where a scene point shows, in window coordinates.
-    QPoint windowPointOf(const QPointF &scenePoint) const
+    QPoint at(qreal x, qreal y) const
     {
-        return view->viewport()->mapTo(&window, view->mapFromScene(scenePoint));
+        return view->viewport()->mapTo(&window, view->mapFromScene(x, y));
     }
 
-    void press(const QPoint &at)
+    void send(QEvent::Type type, const QPoint &pos)
     {
-        QMouseEvent event(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton,
-                          Qt::NoModifier);
-        page->mousePress(&event);
+        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, pos, button, held, Qt::NoModifier);
+        if (type == QEvent::MouseButtonPress)
+            page->mousePress(&event);
+        else if (type == QEvent::MouseMove)
+            page->mouseMove(&event);
+        else
+            page->mouseRelease(&event);
     }
-    void move(const QPoint &to)
+
+    // Press at the first point, move through the rest, release at the last.
+    void drag(const QList<QPoint> &points)
     {
-        QMouseEvent event(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-        page->mouseMove(&event);
-    }
-    void release(const QPoint &at)
-    {
-        QMouseEvent event(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton,
-                          Qt::NoModifier);
-        page->mouseRelease(&event);
+        send(QEvent::MouseButtonPress, points.first());
+        for (const QPoint &p : points.mid(1))
+            send(QEvent::MouseMove, p);
+        send(QEvent::MouseButtonRelease, points.last());
     }
 };
 
