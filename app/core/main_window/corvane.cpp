@@ -53,8 +53,8 @@ Corvane::Corvane(QWidget *parent)
     connectTitleBar();
 
     // The floating panels, each placed from panelPlacesFor(); the toggle
-    // below hides them until a camera is chosen. The compare bar joins when
-    // its tool is built.
+    // below hides them until a camera is chosen. The compare and annotation
+    // bars join when their tools are built.
     createPanelsAndPages();
     sideShowAndHide();
     ui_->btn_side->hide();

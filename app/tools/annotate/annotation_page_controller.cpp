@@ -28,9 +28,9 @@ constexpr int kWheelNotch = 120;
 QCursor eraserCursor()
 {
     const int side = AnnotationPageController::kEraserSize;
-    const QPixmap picture = QPixmap(QStringLiteral(":/static/pizhu/cursor.png"))
-                                .scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    return QCursor(picture, side / 2, side / 2);
+    const QPixmap picture(QStringLiteral(":/static/pizhu/cursor.png"));
+    return QCursor(picture.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation),
+                   side / 2, side / 2);
 }
 
 } // namespace
@@ -70,9 +70,10 @@ void AnnotationPageController::makeShortcuts()
     const struct {
         QKeySequence keys;
         void (AnnotationPageController::*run)();
-    } bindings[] = {{QKeySequence(Qt::CTRL + Qt::Key_Z), &AnnotationPageController::undo},
-                    {QKeySequence(Qt::CTRL + Qt::SHIFT + Qt::Key_Z), &AnnotationPageController::redo},
-                    {QKeySequence(Qt::CTRL + Qt::Key_Y), &AnnotationPageController::redo}};
+    } bindings[] = {
+        {QKeySequence(Qt::CTRL + Qt::Key_Z), &AnnotationPageController::undo},
+        {QKeySequence(Qt::CTRL + Qt::SHIFT + Qt::Key_Z), &AnnotationPageController::redo},
+        {QKeySequence(Qt::CTRL + Qt::Key_Y), &AnnotationPageController::redo}};
     for (const auto &binding : bindings) {
         // Whichever of the program's windows is active (the bar is one of
         // its own); the text entry keeps Ctrl+Z for its own typing.
@@ -80,7 +81,8 @@ void AnnotationPageController::makeShortcuts()
         shortcut->setContext(Qt::ApplicationShortcut);
         shortcut->setEnabled(false);
         const auto run = binding.run;
-        QObject::connect(shortcut, &QShortcut::activated, parts_.window, [this, run] { (this->*run)(); });
+        QObject::connect(shortcut, &QShortcut::activated, parts_.window,
+                         [this, run] { (this->*run)(); });
         shortcuts_ << shortcut;
     }
 }
@@ -94,8 +96,8 @@ void AnnotationPageController::switchAnnotation(bool on, const QImage &frame)
         if (frame.isNull())
             parts_.reportFailure(tr("There is no camera picture to annotate yet."));
         else if (!frame.save(parts_.picturePath))
-            parts_.reportFailure(
-                tr("The camera picture could not be kept for annotation in %1.").arg(parts_.picturePath));
+            parts_.reportFailure(tr("The camera picture could not be kept for annotation in %1.")
+                                     .arg(parts_.picturePath));
     }
     active_ = on;
     restart();
@@ -302,15 +304,17 @@ void AnnotationPageController::mousePress(QMouseEvent *event)
         model_.beginErase();
         eraseAlong(point, point);
         break;
-    case Mode::Text:
-        if (QGraphicsTextItem *text = model_.textAt(toScene(point))) {
-            commitEntry();
+    case Mode::Text: {
+        // The text under the press is looked up before the open entry is
+        // placed, so a press never picks up the text it just placed.
+        QGraphicsTextItem *text = model_.textAt(toScene(point));
+        commitEntry();
+        if (text)
             model_.beginDrag(text);
-        } else {
-            commitEntry();
+        else
             openEntry(event->pos(), point);
-        }
         break;
+    }
     case Mode::Pen:
         model_.beginStroke();
         break;

@@ -60,9 +60,11 @@ CreatedAnnotation createAnnotation(QWidget *window, QGraphicsView *view, QStacke
         const int pixels = penWidthFor(width.size);
         QObject::connect(bar, width.signal, window, [page, pixels] { page->setPenWidth(pixels); });
     }
+    // In colour-index order (annotation_choices.h).
     void (MyAnnotateBar::*const colours[kPenColourCount])() = {
-        &MyAnnotateBar::signals_hong, &MyAnnotateBar::signals_huang, &MyAnnotateBar::signals_qing,
-        &MyAnnotateBar::signals_lv,   &MyAnnotateBar::signals_lan,   &MyAnnotateBar::signals_meihong};
+        &MyAnnotateBar::signals_hong, &MyAnnotateBar::signals_huang,
+        &MyAnnotateBar::signals_qing, &MyAnnotateBar::signals_lv,
+        &MyAnnotateBar::signals_lan,  &MyAnnotateBar::signals_meihong};
     for (int index = 0; index < kPenColourCount; ++index)
         QObject::connect(bar, colours[index], window, [page, index] { page->setPenColour(index); });
     QObject::connect(bar, &MyAnnotateBar::signals_chexiao, window, [page] { page->undo(); });

@@ -52,7 +52,8 @@ struct AnnotationPageHost {
     void send(QEvent::Type type, const QPoint &pos)
     {
         const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+        const Qt::MouseButtons held =
+            type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
         QMouseEvent event(type, pos, button, held, Qt::NoModifier);
         if (type == QEvent::MouseButtonPress)
             page->mousePress(&event);

@@ -253,14 +253,16 @@ private slots:
         QVERIFY(middle.red() > 200 && middle.green() > 200 && middle.blue() < 80);
 
         // The same name again: refused and said, the first file untouched.
-        const QByteArray first = [&] { QFile f(host.nextSavePath); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+        QFile file(host.nextSavePath);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray first = file.readAll();
+        file.close();
         page.save();
         QCOMPARE(host.saved.size(), 1);
         QCOMPARE(host.failures.size(), 1);
         QVERIFY(host.failures.first().contains(host.nextSavePath));
-        QFile again(host.nextSavePath);
-        QVERIFY(again.open(QIODevice::ReadOnly));
-        QCOMPARE(again.readAll(), first);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), first);
     }
 };
 

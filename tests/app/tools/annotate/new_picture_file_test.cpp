@@ -24,15 +24,17 @@ private slots:
         QVERIFY2(result.saved, qPrintable(result.error));
         QCOMPARE(QImage(path).size(), QSize(64, 48));
         QVERIFY(QFile::permissions(path) & QFileDevice::ReadOther);
-        const QByteArray first = [&] { QFile f(path); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray first = file.readAll();
+        file.close();
 
         QImage red(green);
         red.fill(Qt::red);
         result = writeNewPictureFile(red, path, "jpg");
         QVERIFY(!result.saved && result.error.contains(path));
-        QFile again(path);
-        QVERIFY(again.open(QIODevice::ReadOnly));
-        QCOMPARE(again.readAll(), first);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), first);
 
         QVERIFY(QFile::link(root.path() + "/elsewhere.jpg", root.path() + "/link.jpg"));
         QVERIFY(!writeNewPictureFile(red, root.path() + "/link.jpg", "jpg").saved);
