@@ -14,6 +14,8 @@
 #include "tools/pdf/pdf_composer_launcher.h"
 #include "tools/compare/compare_page_controller.h"
 #include "tools/compare/my_com_bar.h"
+#include "tools/annotate/annotation_setup.h"
+#include "tools/annotate/my_annotate_bar.h"
 #include "tools/tool_bar/my_tool_bar.h"
 #include "tools/settings/my_settings_bar.h"
 #include "core/connection/my_wifi_select.h"
@@ -55,8 +57,7 @@ Corvane::Corvane(QWidget *parent)
     connectTitleBar();
 
     // The floating panels, each placed from panelPlacesFor(); the toggle
-    // below hides them until a camera is chosen. The annotation bar joins
-    // when its tool is built.
+    // below hides them until a camera is chosen.
     createPanelsAndPages();
     pdfComposer_ = std::make_unique<PdfComposerLauncher>(
         this, [this](const QString &message) { setWidgetStateCuo(message); });
@@ -262,6 +263,12 @@ void Corvane::createPanelsAndPages()
         QSize(screenWidth_, viewHeight_), [this] { return currentFrame(); }, {}});
     comparePage_ = compare.get();
     pages_.set(FloatingPanels::ComparePage, std::move(compare));
+    CreatedAnnotation annotation =
+        createAnnotation(this, ui_->graphicsView, ui_->stackedWidget, screenWidth_, screenHeight_);
+    annotateBar_ = annotation.bar;
+    panels_.annotateBar = annotateBar_;
+    annotatePage_ = annotation.page.get();
+    pages_.set(FloatingPanels::AnnotatePage, std::move(annotation.page));
 
     FullScreenMode::Parts parts;
     parts.titleBar = ui_->widget_title;
@@ -475,6 +482,31 @@ void Corvane::com_widget_file()
 void Corvane::com_widget_scan()
 {
     comparePage_->takePicture();
+}
+
+void Corvane::tool_pizhu(bool on)
+{
+    annotatePage_->switchAnnotation(on, currentFrame());
+}
+
+void Corvane::annotate_text()
+{
+    annotatePage_->toggleText();
+}
+
+void Corvane::annotate_xiangpicha()
+{
+    annotatePage_->toggleEraser();
+}
+
+void Corvane::annotate_qingkong()
+{
+    annotatePage_->clear();
+}
+
+void Corvane::annotate_save()
+{
+    annotatePage_->save();
 }
 
 void Corvane::side_zuozhuan()

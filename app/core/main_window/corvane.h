@@ -30,6 +30,7 @@
 
 class CurtainOpener;
 class ComparePageController;
+class AnnotationPageController;
 class FullScreenMode;
 class HoverTip;
 class LivePageController;
@@ -37,6 +38,7 @@ class LiveShortcuts;
 class MyCurtainBar;
 class MyPDFBar;
 class MyComBar;
+class MyAnnotateBar;
 class MySideBar;
 class MyToolBar;
 class MySettingsBar;
@@ -83,6 +85,8 @@ public:
     MySideBar *sideBar() const { return sideBar_; }
     MyComBar *comBar() const { return comBar_; }
     ComparePageController &comparePage() const { return *comparePage_; }
+    MyAnnotateBar *annotateBar() const { return annotateBar_; }
+    AnnotationPageController &annotationPage() const { return *annotatePage_; }
     ViewTransforms &viewTransforms() const { return *view_; }
     LiveShortcuts *shortcuts() const { return shortcuts_; }
     // The current PDF composer and curtain; null until first opened.
@@ -111,6 +115,7 @@ public slots:
     void tool_openDir();
     void tool_pdf();
     void tool_duibi(bool on);
+    void tool_pizhu(bool on);
     void side_fenbianlv();
     void side_zuozhuan();
     void side_youzhuan();
@@ -125,6 +130,10 @@ public slots:
     void com_widget_6();
     void com_widget_file();
     void com_widget_scan();
+    void annotate_text();
+    void annotate_xiangpicha();
+    void annotate_qingkong();
+    void annotate_save();
     void startWifiVideo(QString send_ip);
     void drawWifiVideoFrame(unsigned char *buffer, int size);
     void drawWifiVideoFrame(QImage image);
@@ -187,6 +196,8 @@ private:
     MySideBar *sideBar_ = nullptr;
     MyComBar *comBar_ = nullptr;
     ComparePageController *comparePage_ = nullptr; // owned by pages_
+    MyAnnotateBar *annotateBar_ = nullptr;
+    AnnotationPageController *annotatePage_ = nullptr; // owned by pages_
     LiveShortcuts *shortcuts_ = nullptr;
     std::unique_ptr<FullScreenMode> fullScreen_;
     SaveFolderOpener folderOpener_;

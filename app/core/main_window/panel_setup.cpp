@@ -17,6 +17,7 @@ CreatedPanels createToolAndSideBars(QWidget *window, int screenWidth, int screen
     QObject::connect(panels.toolBar, SIGNAL(signals_wenjianjia()), window, SLOT(tool_openDir()));
     QObject::connect(panels.toolBar, SIGNAL(signals_pdf()), window, SLOT(tool_pdf()));
     QObject::connect(panels.toolBar, SIGNAL(signals_duibi(bool)), window, SLOT(tool_duibi(bool)));
+    QObject::connect(panels.toolBar, SIGNAL(signals_pizhu(bool)), window, SLOT(tool_pizhu(bool)));
 
     panels.sideBar = new MySideBar(screenHeight, window);
     panels.sideBar->move(places.sideBar);
@@ -53,7 +54,7 @@ MyComBar *createCompareBar(QWidget *window, int screenWidth, int screenHeight)
 
 void markToolsNotBuiltYet(MyToolBar &toolBar, MySideBar &sideBar)
 {
-    for (MyToolBar::Button button : {MyToolBar::Annotate, MyToolBar::RecordVideo,
+    for (MyToolBar::Button button : {MyToolBar::RecordVideo,
                                      MyToolBar::RecordScreen, MyToolBar::Photo,
                                      MyToolBar::Ocr, MyToolBar::BarCode})
         toolBar.setAvailable(button, false);

@@ -21,8 +21,8 @@ struct CreatedPanels {
     MySideBar *sideBar = nullptr;
 };
 
-// `window` must have the slots tool_openDir(), tool_pdf(), tool_duibi(bool), side_fenbianlv(),
-// side_zuozhuan(), side_youzhuan(), side_zuoyoujingxiang(),
+// `window` must have the slots tool_openDir(), tool_pizhu(bool), tool_pdf(),
+// tool_duibi(bool), side_fenbianlv(), side_zuozhuan(), side_youzhuan(), side_zuoyoujingxiang(),
 // side_shangxiajingxiang(), side_fangda(), side_suoxiao(), side_zhezhao()
 // and side_dongjie().
 CreatedPanels createToolAndSideBars(QWidget *window, int screenWidth, int screenHeight);

@@ -52,6 +52,10 @@
         <translation>橡皮擦</translation>
     </message>
     <message>
+        <source>chexiao</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
         <source>qingkong</source>
         <translation>清空</translation>
     </message>
@@ -111,12 +115,46 @@
         <translation>擦除</translation>
     </message>
     <message>
+        <source>撤销</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
         <source>清空</source>
         <translation>清空</translation>
     </message>
     <message>
         <source>保存</source>
         <translation>保存</translation>
+    </message>
+</context>
+<context>
+    <name>AnnotationPageController</name>
+    <message>
+        <source>There is no camera picture to annotate yet.</source>
+        <translation>还没有可批注的摄像头画面。</translation>
+    </message>
+    <message>
+        <source>The camera picture could not be kept for annotation in %1.</source>
+        <translation>无法在 %1 保存用于批注的摄像头画面。</translation>
+    </message>
+    <message>
+        <source>The annotation was not saved: %1</source>
+        <translation>批注未保存：%1</translation>
+    </message>
+</context>
+<context>
+    <name>NewPictureFile</name>
+    <message>
+        <source>there is no picture to save</source>
+        <translation>没有可保存的图片</translation>
+    </message>
+    <message>
+        <source>%1 already exists</source>
+        <translation>%1 已存在</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>无法创建文件夹 %1</translation>
     </message>
 </context>
 </TS>

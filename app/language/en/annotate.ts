@@ -52,6 +52,10 @@
         <translation>Eraser</translation>
     </message>
     <message>
+        <source>chexiao</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
         <source>qingkong</source>
         <translation>Clear</translation>
     </message>
@@ -111,12 +115,46 @@
         <translation>Erase</translation>
     </message>
     <message>
+        <source>撤销</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
         <source>清空</source>
         <translation>Clear</translation>
     </message>
     <message>
         <source>保存</source>
         <translation>Save</translation>
+    </message>
+</context>
+<context>
+    <name>AnnotationPageController</name>
+    <message>
+        <source>There is no camera picture to annotate yet.</source>
+        <translation>There is no camera picture to annotate yet.</translation>
+    </message>
+    <message>
+        <source>The camera picture could not be kept for annotation in %1.</source>
+        <translation>The camera picture could not be kept for annotation in %1.</translation>
+    </message>
+    <message>
+        <source>The annotation was not saved: %1</source>
+        <translation>The annotation was not saved: %1</translation>
+    </message>
+</context>
+<context>
+    <name>NewPictureFile</name>
+    <message>
+        <source>there is no picture to save</source>
+        <translation>there is no picture to save</translation>
+    </message>
+    <message>
+        <source>%1 already exists</source>
+        <translation>%1 already exists</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>the folder %1 cannot be created</translation>
     </message>
 </context>
 </TS>

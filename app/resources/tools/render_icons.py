@@ -1,6 +1,6 @@
 #!/usr/bin/python3
-"""Renders every PNG under app/resources/static/ from one icon set, and the
-eraser cursor that lies beside the program (beside_program/cursor.png).
+"""Renders every PNG under app/resources/static/ from one icon set, the
+eraser cursor (static/pizhu/cursor.png) included.
 
 The glyphs come from the Papirus symbolic icons (Debian package
 papirus-icon-theme), which are 16x16 single-colour SVGs painted #444444.
@@ -23,8 +23,6 @@ import tempfile
 ICON_SET = "/usr/share/icons/Papirus/symbolic"
 RESOURCES = os.path.normpath(os.path.join(os.path.dirname(__file__), ".."))
 STATIC = os.path.join(RESOURCES, "static")
-# Pictures the program reads from its own folder rather than the resources.
-BESIDE_PROGRAM = os.path.join(RESOURCES, "beside_program")
 
 # The look of the program: glyph ink on the grey panels, the accent blue
 # used for chosen states, and the banner/curtain colours.
@@ -75,6 +73,7 @@ GLYPHS = {
     # Annotation bar, 40x40 controls on tall screens.
     "pizhu/wenzi": ("actions/tool-text", INK, 48, 28),
     "pizhu/xiangpicha": ("actions/tool-eraser", INK, 48, 28),
+    "pizhu/chexiao": ("actions/edit-undo", INK, 48, 28),
     "pizhu/qingchu": ("actions/edit-delete", INK, 48, 28),
     "pizhu/save": ("actions/document-save", INK, 48, 28),
     # Side-panel toggle: collapse while the panels show, expand while hidden.
@@ -235,11 +234,12 @@ def all_pictures():
         pictures[name] = compare_layout(columns, rows)
     for edge in ("left", "top", "right", "bottom"):
         pictures["other/curtain_" + edge] = curtain_handle(edge)
+    pictures["pizhu/cursor"] = eraser_cursor()
     return pictures
 
 
-def render(name, svg, workdir, folder=STATIC):
-    out = os.path.join(folder, name + ".png")
+def render(name, svg, workdir):
+    out = os.path.join(STATIC, name + ".png")
     os.makedirs(os.path.dirname(out), exist_ok=True)
     src = os.path.join(workdir, name.replace("/", "_") + ".svg")
     with open(src, "w", encoding="utf-8") as f:
@@ -254,7 +254,6 @@ def main():
         pictures = all_pictures()
         for name in sorted(pictures):
             render(name, pictures[name], workdir)
-        render("cursor", eraser_cursor(), workdir, BESIDE_PROGRAM)
     print("render_icons: %d pictures written under %s" % (len(pictures), STATIC))
 
 

@@ -60,6 +60,8 @@ const char *const kProgramPictures[] = {
     ":/static/pizhu/lan.png",
     ":/static/pizhu/meihong.png",
     ":/static/pizhu/xiangpicha.png",
+    ":/static/pizhu/chexiao.png",
+    ":/static/pizhu/cursor.png",
     ":/static/pizhu/qingchu.png",
     ":/static/pizhu/save.png",
     ":/static/other/curtain_left.png",
@@ -161,11 +163,10 @@ private slots:
         }
     }
 
-    void eraserCursorLiesBesideTheProgram()
+    void eraserCursorIsASquareForTheEraser()
     {
-        // Read from the program's folder, not the resources, and scaled to
-        // the 40 x 40 eraser square.
-        const QImage cursor(QCoreApplication::applicationDirPath() + "/cursor.png");
+        // Scaled to the 40 x 40 eraser square.
+        const QImage cursor(":/static/pizhu/cursor.png");
         QVERIFY(!cursor.isNull());
         QCOMPARE(cursor.width(), cursor.height());
         QVERIFY(cursor.width() >= 40);

@@ -1,8 +1,8 @@
 // The main window with its tool and side bars, without a camera (frames are
 // handed to the frame slot): where the bars sit, that each live button
-// reaches its slot and each unbuilt one is disabled, that the side bar's
-// picture slots act on the live page only, the crop drag, the open-folder
-// button, every shortcut and full screen.
+// reaches its slot and each unbuilt one is disabled, the annotation bar's
+// wiring, that the side bar's picture slots act on the live page only, the
+// crop drag, the open-folder button, every shortcut and full screen.
 
 #include "core/capture/save_folder_opener.h"
 #include "core/main_window/corvane.h"
@@ -13,8 +13,13 @@
 #include "imaging/side_bar/my_side_bar.h"
 #include "imaging/transforms/view_transform.h"
 #include "imaging/transforms/view_transforms.h"
+#include "tools/annotate/annotation_page_controller.h"
+#include "tools/annotate/my_annotate_bar.h"
 #include "tools/tool_bar/my_tool_bar.h"
 
+#include <QComboBox>
+#include <QGraphicsPixmapItem>
+#include <QGraphicsView>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QStackedWidget>
@@ -51,6 +56,11 @@ private:
 
     ViewTransforms &view() { return window_->viewTransforms(); }
     QStackedWidget *stack() { return window_->findChild<QStackedWidget *>("stackedWidget"); }
+    template <typename T>
+    T *child(const char *name)
+    {
+        return window_->findChild<T *>(QString::fromLatin1(name));
+    }
 
 private slots:
     void initTestCase()
@@ -86,11 +96,11 @@ private slots:
     void toolsNotBuiltAreDisabledTheLiveOnesEnabled()
     {
         MyToolBar &tools = *window_->toolBar();
-        for (auto b : {MyToolBar::Annotate, MyToolBar::RecordVideo, MyToolBar::RecordScreen,
-                       MyToolBar::Photo, MyToolBar::BarCode})
+        for (auto b : {MyToolBar::RecordVideo, MyToolBar::RecordScreen, MyToolBar::Photo,
+                       MyToolBar::BarCode})
             QVERIFY(!tools.isAvailable(b));
-        QVERIFY(tools.isAvailable(MyToolBar::Folder));
-        QVERIFY(tools.isAvailable(MyToolBar::Pdf));
+        for (auto b : {MyToolBar::Folder, MyToolBar::Annotate, MyToolBar::Compare, MyToolBar::Pdf})
+            QVERIFY(tools.isAvailable(b));
         MySideBar &side = *window_->sideBar();
         for (auto b : {MySideBar::Deskew, MySideBar::Crop})
             QVERIFY(!side.isAvailable(b));
@@ -137,6 +147,74 @@ private slots:
         QCOMPARE(shownAt(*window_, 100, 300), QColor(Qt::red));
         side.button(MySideBar::Freeze)->click();
         QVERIFY(!view().freezeOn());
+    }
+
+    void annotateButtonAndBarDriveTheAnnotationPage()
+    {
+        QTemporaryDir saves;
+        processValues().savePath = saves.path();
+        window_->drawWifiVideoFrame(leftHalfRed());
+        QTRY_VERIFY(!view().rotationHold().isActive());
+        window_->toolBar()->button(MyToolBar::Annotate)->click();
+        QCOMPARE(window_->pageIndex(), 1);
+        MyAnnotateBar *bar = window_->annotateBar();
+        QVERIFY(bar->isVisible());
+        QCOMPARE(bar->pos(), panelPlacesFor(800, 600).annotateBar);
+        AnnotationPageController &page = window_->annotationPage();
+        QCOMPARE(page.model().picture()->pixmap().size(), QSize(400, 300));
+
+        // Pen choices reach the page by their functors, the toggles by slots.
+        auto push = [bar](MyAnnotateBar::Control which) {
+            static_cast<QToolButton *>(bar->control(which))->click();
+        };
+        push(MyAnnotateBar::Yellow);
+        push(MyAnnotateBar::Large);
+        static_cast<QComboBox *>(bar->control(MyAnnotateBar::FontSize))->setCurrentIndex(3);
+        QCOMPARE(page.pen().color(), QColor(Qt::yellow));
+        QCOMPARE(page.pen().width(), 10);
+        QCOMPARE(page.font().pointSize(), 18);
+        push(MyAnnotateBar::Text);
+        QCOMPARE(page.mode(), AnnotationPageController::Mode::Text);
+        push(MyAnnotateBar::Eraser);
+        QCOMPARE(page.mode(), AnnotationPageController::Mode::Eraser);
+        push(MyAnnotateBar::Eraser);
+
+        // A drag on the window draws; the bar's undo takes it back.
+        auto *graphics = child<QGraphicsView>("graphicsView");
+        auto at = [&](qreal x, qreal y) {
+            return QPointF(graphics->viewport()->mapTo(window_.get(), graphics->mapFromScene(x, y)));
+        };
+        QMouseEvent press(QEvent::MouseButtonPress, at(50, 50), Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(window_.get(), &press);
+        QMouseEvent move(QEvent::MouseMove, at(300, 200), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QCoreApplication::sendEvent(window_.get(), &move);
+        QMouseEvent release(QEvent::MouseButtonRelease, at(300, 200), Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window_.get(), &release);
+        QCOMPARE(page.model().drawnItems().size(), 1);
+        QVERIFY(bar->control(MyAnnotateBar::Undo)->isEnabled());
+        push(MyAnnotateBar::Undo);
+        QVERIFY(page.model().drawnItems().isEmpty());
+        QVERIFY(!bar->control(MyAnnotateBar::Undo)->isEnabled());
+
+        push(MyAnnotateBar::Save);
+        const QStringList saved = QDir(saves.path()).entryList({"*.jpg"}, QDir::Files);
+        QCOMPARE(saved.size(), 1);
+        QCOMPARE(child<QLabel>("state_label_text")->text(),
+                 "Scan successfully saved to [" + saves.path() + "/" + saved.first() + "]");
+
+        // The side button takes the annotation bar along while on its page.
+        window_->sideShowAndHide();
+        QVERIFY(bar->isHidden());
+        window_->sideShowAndHide();
+        QVERIFY(bar->isVisible());
+        window_->toolBar()->button(MyToolBar::Annotate)->click();
+        QCOMPARE(window_->pageIndex(), 0);
+        QVERIFY(bar->isHidden());
+        processValues().savePath = "0";
+        window_->setWidgetStateTextClear();
     }
 
     void mirrorAndFreezeAreIgnoredOffTheLivePage()
