@@ -153,11 +153,12 @@ bool renderScene(std::uint64_t seed, const std::vector<PlacedCode> &codes, const
     cv::Mat noise(scene.size(), CV_32F);
     rng.fill(noise, cv::RNG::NORMAL, 0, look.noiseSigma);
     scene += noise;
-    cv::Mat grey;
-    scene.convertTo(grey, CV_8U);
-    std::vector<unsigned char> jpeg;
-    cv::imencode(".jpg", grey, jpeg, {cv::IMWRITE_JPEG_QUALITY, look.jpegQuality});
-    *picture = cv::imdecode(jpeg, cv::IMREAD_GRAYSCALE);
+    scene.convertTo(*picture, CV_8U);
+    if (look.jpegQuality > 0) {
+        std::vector<unsigned char> jpeg;
+        cv::imencode(".jpg", *picture, jpeg, {cv::IMWRITE_JPEG_QUALITY, look.jpegQuality});
+        *picture = cv::imdecode(jpeg, cv::IMREAD_GRAYSCALE);
+    }
     return allPlaced;
 }
 

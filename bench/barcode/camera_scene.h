@@ -25,7 +25,7 @@ struct SceneLook {
     double blurSigma = 0.6;   // Gaussian, pixels
     double inkStrength = 0.9; // 1: black ink, 0.3: faint print
     double noiseSigma = 2.0;  // grey levels
-    int jpegQuality = 88;
+    int jpegQuality = 88;     // 0: no JPEG compression
     bool stripes = false;     // a striped decoration (bars that are no code)
 };
 
