@@ -1,6 +1,10 @@
 // bench_live_view: the whole live view, simulator to screen, at 30 frames/s.
 //
 //   xvfb-run -a -s '-screen 0 1920x1080x24' build/bin/bench_live_view [--seconds N]
+//       [--turns N] [--zoom-steps N]
+//
+// --turns and --zoom-steps set the view transforms before measuring (quarter
+// turns clockwise, zoom-in clicks), as the side bar would.
 //
 // For each picture size the simulator streams on its own loopback address
 // inside this process; the main window shows it as the program would. Prints
@@ -15,6 +19,7 @@
 #include "core/live_view/my_work.h"
 #include "process_usage.h"
 #include "core/startup/process_values.h"
+#include "imaging/transforms/view_transforms.h"
 
 #include "command/sim_camera_state.h"
 #include "scene/sim_scene_frame_source.h"
@@ -66,7 +71,12 @@ double decodeFloorMs(const std::vector<std::vector<unsigned char>> &frames)
     return percentile(times, 0.5);
 }
 
-void runCase(int width, int height, int seconds, const char *address)
+struct ViewSetting {
+    int turns = 0;
+    int zoomSteps = 0;
+};
+
+void runCase(int width, int height, int seconds, const char *address, ViewSetting view)
 {
     camsim::SimCameraState state;
     state.selectResolution(width, height);
@@ -92,6 +102,10 @@ void runCase(int width, int height, int seconds, const char *address)
     // No command side here: the start's resolution request finds nobody and
     // the stream keeps the size chosen above.
     window->startWifiVideo(QString::fromLatin1(address));
+    for (int i = 0; i < view.turns; ++i)
+        window->viewTransforms().rotateRight();
+    for (int i = 0; i < view.zoomSteps; ++i)
+        window->viewTransforms().zoomIn();
 
     runEventLoopFor(2000); // warm-up
     const long rssBefore = residentKiB();
@@ -112,7 +126,8 @@ void runCase(int width, int height, int seconds, const char *address)
     server.stop();
 
     const auto latencies = probe.latenciesMs();
-    std::printf("\n== %dx%d, %d s at 30 frames/s (simulator on %s)\n", width, height, seconds, address);
+    std::printf("\n== %dx%d, %d s at 30 frames/s (simulator on %s), %d quarter turns, zoom %.1f\n", width,
+                height, seconds, address, view.turns, 1.0 + 0.1 * view.zoomSteps);
     std::printf("frames sent by the simulator: %.1f /s\n", double(sent) / elapsed);
     std::printf("frames decoded by the worker: %.1f /s\n", double(probe.framesDecoded()) / elapsed);
     std::printf("frames shown:                 %.1f /s\n", double(probe.framesShown()) / elapsed);
@@ -140,16 +155,21 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     int seconds = 20;
+    ViewSetting view;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--seconds") == 0 && i + 1 < argc)
             seconds = std::max(1, std::atoi(argv[++i]));
+        else if (std::strcmp(argv[i], "--turns") == 0 && i + 1 < argc)
+            view.turns = std::max(0, std::atoi(argv[++i])) % 4;
+        else if (std::strcmp(argv[i], "--zoom-steps") == 0 && i + 1 < argc)
+            view.zoomSteps = std::min(9, std::max(0, std::atoi(argv[++i])));
     }
     QTemporaryDir settings;
     setSettingsFolderForTests(settings.path());
     processValues();
 
-    runCase(1920, 1080, seconds, "127.71.0.1");
-    runCase(3840, 2880, seconds, "127.71.0.2");
+    runCase(1920, 1080, seconds, "127.71.0.1", view);
+    runCase(3840, 2880, seconds, "127.71.0.2", view);
     std::printf("\npeak resident memory (VmHWM): %ld MiB\n", peakResidentKiB() / 1024);
     return 0;
 }

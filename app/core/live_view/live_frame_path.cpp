@@ -1,7 +1,9 @@
 #include "core/live_view/live_frame_path.h"
 
+#include "imaging/transforms/view_transforms.h"
+
 QImage LiveFramePath::toCurrentFrame(const QImage &decoded)
 {
     ++framesSeen_;
-    return decoded;
+    return transforms_ ? transforms_->toCurrentFrame(decoded) : decoded;
 }

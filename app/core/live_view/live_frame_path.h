@@ -10,13 +10,19 @@
 
 #include <QImage>
 
+class ViewTransforms;
+
 class LiveFramePath {
 public:
+    // The view transforms every frame passes through (rotation, mirror,
+    // zoom, the detection schedule); none means frames pass unchanged.
+    void setTransforms(ViewTransforms *transforms) { transforms_ = transforms; }
     QImage toCurrentFrame(const QImage &decoded);
     long long framesSeen() const { return framesSeen_; }
 
 private:
     long long framesSeen_ = 0;
+    ViewTransforms *transforms_ = nullptr;
 };
 
 #endif

@@ -2,7 +2,15 @@
 #include "ui_corvane.h"
 
 #include "core/startup/app_settings.h"
+#include "core/main_window/button_caption.h"
+#include "core/main_window/full_screen_mode.h"
 #include "core/main_window/hover_tip.h"
+#include "core/main_window/live_shortcuts.h"
+#include "core/main_window/panel_setup.h"
+#include "core/pages/live_page_controller.h"
+#include "imaging/side_bar/my_side_bar.h"
+#include "imaging/transforms/view_transforms.h"
+#include "tools/tool_bar/my_tool_bar.h"
 #include "core/startup/language_table.h"
 #include "tools/settings/my_settings_bar.h"
 #include "core/connection/my_wifi_select.h"
@@ -18,7 +26,9 @@
 #include <QGuiApplication>
 #include <QDir>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPropertyAnimation>
@@ -27,7 +37,9 @@
 #include <QThread>
 #include <QTime>
 #include <QTimer>
+#include <QToolButton>
 #include <QTranslator>
+#include <QWheelEvent>
 
 Corvane::Corvane(QWidget *parent)
     : QWidget(parent),
@@ -38,9 +50,10 @@ Corvane::Corvane(QWidget *parent)
     shapeSideButton();
     connectTitleBar();
 
-    // The floating panels are placed here once they exist (tool bar, side
-    // bar, compare bar, annotation bar, each from panelPlacesFor()); the
-    // toggle below then hides them until a camera is chosen.
+    // The floating panels, each placed from panelPlacesFor(); the toggle
+    // below hides them until a camera is chosen. The compare and annotation
+    // bars join when their tools are built.
+    createPanelsAndPages();
     sideShowAndHide();
     ui_->btn_side->hide();
 
@@ -60,6 +73,7 @@ Corvane::Corvane(QWidget *parent)
         watched->setAttribute(Qt::WA_Hover);
         watched->installEventFilter(this);
     }
+    bindShortcuts();
 }
 
 Corvane::~Corvane()
@@ -183,7 +197,95 @@ void Corvane::createLiveView()
 
 void Corvane::setPresentObserver(std::function<void(const QImage &)> observer)
 {
-    presentObserver_ = std::move(observer);
+    livePage_->setPresentObserver(std::move(observer));
+}
+
+const QImage &Corvane::currentFrame() const
+{
+    return view_->currentFrame();
+}
+
+bool Corvane::fullScreenOn() const
+{
+    return fullScreen_->isOn();
+}
+
+int Corvane::pageIndex() const
+{
+    return ui_->stackedWidget->currentIndex();
+}
+
+PageController &Corvane::page()
+{
+    return pages_.at(pageIndex());
+}
+
+void Corvane::createPanelsAndPages()
+{
+    view_ = std::make_unique<ViewTransforms>(processValues().freezeStillPath);
+    framePath_.setTransforms(view_.get());
+    auto live = std::make_unique<LivePageController>(
+        *view_, QRect(0, kTitleBarHeight, screenWidth_, viewHeight_));
+    livePage_ = live.get();
+    pages_.set(FloatingPanels::LivePage, std::move(live));
+    // Whatever makes the window repaint, a change of view shows at once.
+    connect(view_.get(), &ViewTransforms::viewChanged, this,
+            [this] { update(livePage_->pictureArea()); });
+
+    const CreatedPanels panels = createToolAndSideBars(this, screenWidth_, screenHeight_);
+    toolBar_ = panels.toolBar;
+    sideBar_ = panels.sideBar;
+    panels_.toolBar = toolBar_;
+    panels_.sideBar = sideBar_;
+
+    FullScreenMode::Parts parts;
+    parts.titleBar = ui_->widget_title;
+    parts.pageArea = ui_->stackedWidget;
+    parts.panelButton = ui_->btn_side;
+    parts.panelsShown = [this] { return panels_.shown(); };
+    parts.togglePanels = [this] { sideShowAndHide(); };
+    fullScreen_ = std::make_unique<FullScreenMode>(std::move(parts), screenWidth_, screenHeight_);
+}
+
+void Corvane::bindShortcuts()
+{
+    shortcuts_ = new LiveShortcuts(this);
+    const struct {
+        LiveShortcuts::Action action;
+        MySideBar::Button button;
+    } side[] = {{LiveShortcuts::RotateLeft, MySideBar::RotateLeft},
+                {LiveShortcuts::RotateRight, MySideBar::RotateRight},
+                {LiveShortcuts::MirrorLeftRight, MySideBar::MirrorLeftRight},
+                {LiveShortcuts::MirrorTopBottom, MySideBar::MirrorTopBottom},
+                {LiveShortcuts::ZoomIn, MySideBar::ZoomIn},
+                {LiveShortcuts::ZoomOut, MySideBar::ZoomOut},
+                {LiveShortcuts::Freeze, MySideBar::Freeze}};
+    for (const auto &entry : side) {
+        const MySideBar::Button button = entry.button;
+        shortcuts_->bind(entry.action, [this, button] {
+            pressPanelButton(sideBar_->button(button), sideBar_->captionFor(button));
+        });
+    }
+    shortcuts_->bind(LiveShortcuts::Photo, [this] {
+        pressPanelButton(toolBar_->button(MyToolBar::Photo), toolBar_->captionFor(MyToolBar::Photo));
+    });
+    shortcuts_->bind(LiveShortcuts::Panels, [this] { sideShowAndHide(); });
+    shortcuts_->bind(LiveShortcuts::FullScreen, [this] { toggleFullScreen(); });
+}
+
+void Corvane::pressPanelButton(QToolButton *button, const QString &caption)
+{
+    if (button->isEnabled())
+        button->click();
+    else
+        setWidgetStateCuo(QString(caption).replace(QLatin1Char('\n'), QStringLiteral(": ")));
+}
+
+void Corvane::toggleFullScreen()
+{
+    fullScreen_->toggle();
+    livePage_->setPictureArea(fullScreen_->pictureArea());
+    update();
 }
 
 void Corvane::sideShowAndHide()
@@ -244,7 +346,7 @@ void Corvane::setWidgetStateCuo(QString s)
 void Corvane::side_fenbianlv()
 {
     // The shown frame, after rotation and zoom, decides the marked entry.
-    QMenu *menu = resolutionMenu_->openMenu(this, currentFrame_.size(), screenHeight_);
+    QMenu *menu = resolutionMenu_->openMenu(this, currentFrame().size(), screenHeight_);
     if (menu)
         connect(menu, SIGNAL(triggered(QAction *)), this, SLOT(func_change_resolution(QAction *)));
 }
@@ -266,6 +368,7 @@ void Corvane::startWifiVideo(QString send_ip)
     worker_->setRunning(true);
     emit startWifiWork();
     workerThread_->start(QThread::InheritPriority);
+    shortcuts_->setEnabled(true);
     // Every preview starts by asking for the camera's largest picture.
     QV_SendSetResolution(address.constData(), 3840, 2880);
 }
@@ -279,7 +382,7 @@ void Corvane::drawWifiVideoFrame(unsigned char *buffer, int size)
 
 void Corvane::drawWifiVideoFrame(QImage image)
 {
-    currentFrame_ = framePath_.toCurrentFrame(image);
+    framePath_.toCurrentFrame(image);
 }
 
 void Corvane::paintEvent(QPaintEvent *)
@@ -288,7 +391,7 @@ void Corvane::paintEvent(QPaintEvent *)
     painter.setPen(Qt::red);
     switch (ui_->stackedWidget->currentIndex()) {
     case FloatingPanels::LivePage:
-        paintLivePicture(painter);
+        page().paint(painter);
         break;
     case FloatingPanels::AnnotatePage:
         painter.fillRect(QRect(0, kTitleBarHeight, screenWidth_, viewHeight_), Qt::white);
@@ -303,16 +406,71 @@ void Corvane::paintEvent(QPaintEvent *)
     update(QRect(0, kTitleBarHeight, screenWidth_, viewHeight_));
 }
 
-void Corvane::paintLivePicture(QPainter &painter)
+void Corvane::tool_openDir()
 {
-    const QRect target = pictureTargetRect(currentFrame_.size(), screenWidth_, viewHeight_);
-    if (target.isEmpty())
-        return;
-    painter.drawImage(target.topLeft(), scaledCache_.scaled(currentFrame_, target.size()));
-    if (presentObserver_ && currentFrame_.cacheKey() != lastPresentedKey_) {
-        lastPresentedKey_ = currentFrame_.cacheKey();
-        presentObserver_(currentFrame_);
-    }
+    if (!folderOpener_.open())
+        setWidgetStateCuo(tr("Could not open the folder %1").arg(SaveFolderOpener::folder()));
+}
+
+void Corvane::side_zuozhuan()
+{
+    page().rotateLeft();
+}
+
+void Corvane::side_youzhuan()
+{
+    page().rotateRight();
+}
+
+void Corvane::side_zuoyoujingxiang()
+{
+    page().mirrorHorizontal();
+}
+
+void Corvane::side_shangxiajingxiang()
+{
+    page().mirrorVertical();
+}
+
+void Corvane::side_fangda()
+{
+    page().zoomIn();
+}
+
+void Corvane::side_suoxiao()
+{
+    page().zoomOut();
+}
+
+void Corvane::side_dongjie()
+{
+    page().freeze();
+}
+
+void Corvane::mousePressEvent(QMouseEvent *event)
+{
+    page().mousePress(event);
+}
+
+void Corvane::mouseReleaseEvent(QMouseEvent *event)
+{
+    page().mouseRelease(event);
+}
+
+void Corvane::mouseMoveEvent(QMouseEvent *event)
+{
+    page().mouseMove(event);
+}
+
+void Corvane::wheelEvent(QWheelEvent *event)
+{
+    page().wheel(event);
+}
+
+void Corvane::keyPressEvent(QKeyEvent *event)
+{
+    if (!page().keyPress(event))
+        QWidget::keyPressEvent(event);
 }
 
 bool Corvane::eventFilter(QObject *watched, QEvent *event)
@@ -330,7 +488,9 @@ void Corvane::showHoverTip(QWidget *button)
 {
     const QPoint global = button->mapToGlobal(QPoint(0, 0));
     if (button == ui_->btn_side) {
-        hoverTip_->setText(panels_.shown() ? tr("side_shouqi") : tr("side_xianshi"));
+        hoverTip_->setText(buttonCaption(panels_.shown() ? tr("side_shouqi") : tr("side_xianshi"),
+                                         LiveShortcuts::primaryKeyFor(LiveShortcuts::Panels),
+                                         QString()));
         hoverTip_->showAt(sideButtonTipPosition(global));
         return;
     }

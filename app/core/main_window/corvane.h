@@ -5,16 +5,19 @@
 // title bar, the stacked picture area (0 live view, 1 annotation, 2 compare),
 // the side-panel button, the recording clock, the status banner and the hover
 // tips. It owns the live view: the worker and its thread, the preview handle
-// and the current frame, which it paints continuously.
+// and the view transforms with the current frame, which it paints
+// continuously. Its mouse, wheel and key handlers and the side bar's
+// picture slots go to the controller of the page on show.
 //
 // Thread rules: everything here runs on the GUI thread. The window owns the
 // worker thread: it starts it in startWifiVideo() and stops and joins it in
 // its destructor before stopping the preview. Frames arrive only through the
 // worker's two queued signals.
 
+#include "core/capture/save_folder_opener.h"
 #include "core/main_window/floating_panels.h"
 #include "core/live_view/live_frame_path.h"
-#include "core/live_view/scaled_frame_cache.h"
+#include "core/pages/page_controllers.h"
 
 #include <QImage>
 #include <QPointer>
@@ -25,7 +28,12 @@
 
 #include "qv_camera.h"
 
+class FullScreenMode;
 class HoverTip;
+class LivePageController;
+class LiveShortcuts;
+class MySideBar;
+class MyToolBar;
 class MySettingsBar;
 class MyWifiSelect;
 class MyWork;
@@ -35,8 +43,10 @@ class QPainter;
 class QThread;
 class QTime;
 class QTimer;
+class QToolButton;
 class ResolutionMenuController;
 class StatusBanner;
+class ViewTransforms;
 
 namespace Ui {
 class CorvaneClass;
@@ -52,7 +62,7 @@ public:
     int screenWidth() const { return screenWidth_; }
     int screenHeight() const { return screenHeight_; }
     int viewHeight() const { return viewHeight_; }
-    const QImage &currentFrame() const { return currentFrame_; }
+    const QImage &currentFrame() const;
     bool panelsShown() const { return panels_.shown(); }
     bool micOn() const { return micOn_; }
     MyWifiSelect *connectionDialog() const { return wifiSelect_; }
@@ -63,6 +73,12 @@ public:
     QThread *workerThread() const { return workerThread_; }
     MyWork *worker() const { return worker_; }
     PreviewStream *previewHandle() const { return previewHandle_; }
+    MyToolBar *toolBar() const { return toolBar_; }
+    MySideBar *sideBar() const { return sideBar_; }
+    ViewTransforms &viewTransforms() const { return *view_; }
+    LiveShortcuts *shortcuts() const { return shortcuts_; }
+    bool fullScreenOn() const;
+    int pageIndex() const;
 
     // Called by paintEvent with each frame the first time it reaches the
     // screen; for measurements, outside the meta-object.
@@ -80,13 +96,26 @@ public slots:
     void setWidgetStateDui(QString s);
     void setWidgetStateCuo(QString s);
     void setWidgetStateTextClear();
+    void tool_openDir();
     void side_fenbianlv();
+    void side_zuozhuan();
+    void side_youzhuan();
+    void side_zuoyoujingxiang();
+    void side_shangxiajingxiang();
+    void side_fangda();
+    void side_suoxiao();
+    void side_dongjie();
     void startWifiVideo(QString send_ip);
     void drawWifiVideoFrame(unsigned char *buffer, int size);
     void drawWifiVideoFrame(QImage image);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 #if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
     void enterEvent(QEvent *event) override;
 #endif
@@ -100,7 +129,12 @@ private:
     void openSettingsDialog();
     void createLiveView();
     void showHoverTip(QWidget *button);
-    void paintLivePicture(QPainter &painter);
+    void createPanelsAndPages();
+    void bindShortcuts();
+    // What a shortcut does: presses the button, or says why it cannot.
+    void pressPanelButton(QToolButton *button, const QString &caption);
+    void toggleFullScreen();
+    PageController &page();
 
     std::unique_ptr<Ui::CorvaneClass> ui_;
     int screenWidth_ = 0;
@@ -126,10 +160,14 @@ private:
     bool videoRecording_ = false;
 
     LiveFramePath framePath_;
-    QImage currentFrame_;
-    ScaledFrameCache scaledCache_;
-    qint64 lastPresentedKey_ = -1;
-    std::function<void(const QImage &)> presentObserver_;
+    std::unique_ptr<ViewTransforms> view_;
+    PageControllers pages_;
+    LivePageController *livePage_ = nullptr; // owned by pages_
+    MyToolBar *toolBar_ = nullptr;
+    MySideBar *sideBar_ = nullptr;
+    LiveShortcuts *shortcuts_ = nullptr;
+    std::unique_ptr<FullScreenMode> fullScreen_;
+    SaveFolderOpener folderOpener_;
 };
 
 #endif

@@ -4,6 +4,10 @@
 <context>
     <name>Corvane</name>
     <message>
+        <source>Could not open the folder %1</source>
+        <translation>无法打开文件夹 %1</translation>
+    </message>
+    <message>
         <source>side_shouqi</source>
         <translation>收起工具栏</translation>
     </message>

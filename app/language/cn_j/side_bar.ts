@@ -4,6 +4,10 @@
 <context>
     <name>MySideBar</name>
     <message>
+        <source>not available yet</source>
+        <translation>此功能尚未提供</translation>
+    </message>
+    <message>
         <source>fenbianlv</source>
         <translation>分辨率</translation>
     </message>

@@ -4,6 +4,10 @@
 <context>
     <name>MyToolBar</name>
     <message>
+        <source>not available yet</source>
+        <translation>此功能尚未提供</translation>
+    </message>
+    <message>
         <source>dakaiwenjianjia</source>
         <translation>打开文件夹</translation>
     </message>

@@ -4,6 +4,10 @@
 <context>
     <name>Corvane</name>
     <message>
+        <source>Could not open the folder %1</source>
+        <translation>Could not open the folder %1</translation>
+    </message>
+    <message>
         <source>side_shouqi</source>
         <translation>Hide tools</translation>
     </message>

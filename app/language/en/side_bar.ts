@@ -4,6 +4,10 @@
 <context>
     <name>MySideBar</name>
     <message>
+        <source>not available yet</source>
+        <translation>Not available yet</translation>
+    </message>
+    <message>
         <source>fenbianlv</source>
         <translation>Resolution</translation>
     </message>

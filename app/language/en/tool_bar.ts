@@ -4,6 +4,10 @@
 <context>
     <name>MyToolBar</name>
     <message>
+        <source>not available yet</source>
+        <translation>Not available yet</translation>
+    </message>
+    <message>
         <source>dakaiwenjianjia</source>
         <translation>Open folder</translation>
     </message>

@@ -1,5 +1,5 @@
 // Chunks of the movi list and the entries of the idx1 index: padding,
-// offsets, identifiers, index growth and the file size limit.
+// offsets, identifiers, the file size limit, and opening.
 
 #include "avi_image.h"
 #include "jpeg_frames.h"
@@ -7,7 +7,6 @@
 #include "memory_storage.h"
 #include "scratch_dir.h"
 
-#include "recorder/avi_error.h"
 #include "recorder/avi_file.h"
 
 #include <gtest/gtest.h>
@@ -33,36 +32,22 @@ TEST(AviChunks, OddFrameIsPaddedAndIndexKeepsTrueLength)
     ASSERT_LT(odd.size(), 1001u);
     odd.resize(1001, 0xAB);
     ASSERT_EQ(file->writeFrame(odd.data(), odd.size(), false), 0);
-    EXPECT_EQ(file->position(), 2048u + 8 + 1002);
     JpegBytes even = encodeTestPicture(16, 16, 2);
     if (even.size() % 2 != 0)
         even.push_back(0);
     ASSERT_EQ(file->writeFrame(even.data(), even.size(), true), 0);
-    EXPECT_EQ(file->largestChunk(), std::max<std::uint32_t>(1001, even.size()));
-    EXPECT_EQ(file->lastFramePosition(), 2048u + 1010);
-    EXPECT_EQ(file->lastFrameLength(), even.size());
     ASSERT_EQ(file->close(), 0);
 
     const AviImage avi = AviImage::fromFile(path);
-    ASSERT_EQ(avi.structureProblem(), "");
+    ASSERT_EQ(avi.structureProblem(), ""); // zero pad bytes, offsets and index agree
     const auto chunks = avi.movieChunks();
     ASSERT_EQ(chunks.size(), 2u);
-    EXPECT_EQ(chunks[0].id, "00db");
-    EXPECT_EQ(chunks[0].offset, 2048u);
-    EXPECT_EQ(chunks[0].length, 1001u);
-    EXPECT_EQ(avi.bytes()[2048 + 8 + 1001], 0) << "pad byte";
-    EXPECT_EQ(avi.chunkData(chunks[0]), odd);
+    EXPECT_EQ(avi.chunkData(chunks[0]), odd); // its true length, the pad after it
     EXPECT_EQ(chunks[1].offset, 2048u + 8 + 1002);
     EXPECT_EQ(avi.chunkData(chunks[1]), even);
-
     const auto index = avi.index();
-    ASSERT_EQ(index.size(), 2u);
-    EXPECT_EQ(index[0].id, "00db");
-    EXPECT_EQ(index[0].flags, 0u);
-    EXPECT_EQ(index[0].offset, 2048u); // from the start of the file
-    EXPECT_EQ(index[0].length, 1001u);
-    EXPECT_EQ(index[1].flags, 0x10u); // key frame
-    EXPECT_EQ(index[1].offset, 2048u + 1010);
+    EXPECT_EQ(index.at(0).flags, 0u);
+    EXPECT_EQ(index.at(1).flags, 0x10u); // key frame
     expectPlayableMjpeg(path, 2);
 }
 
@@ -78,70 +63,21 @@ TEST(AviChunks, VideoAndAudioInterleaveInWritingOrder)
     ASSERT_EQ(file->writeAudio(pcm.data(), pcm.size()), 0);
     ASSERT_EQ(file->writeAudio(pcm.data(), 2), 0);
     ASSERT_EQ(file->writeFrame(testJpeg(1).data(), testJpeg(1).size(), false), 0);
-    EXPECT_EQ(file->audioBytes(0), 323u);
-    EXPECT_EQ(file->videoFrames(), 2u);
     ASSERT_EQ(file->close(), 0);
 
     const AviImage avi(medium->bytes);
     ASSERT_EQ(avi.structureProblem(), "");
-    const auto index = avi.index();
-    ASSERT_EQ(index.size(), 4u);
-    EXPECT_EQ(index[0].id, "00db");
-    EXPECT_EQ(index[1].id, "01wb");
-    EXPECT_EQ(index[1].length, 321u);
-    EXPECT_EQ(index[2].id, "01wb");
-    EXPECT_EQ(index[2].length, 2u);
-    EXPECT_EQ(index[2].offset, index[1].offset + 8 + 322);
-    EXPECT_EQ(index[3].id, "00db");
-    EXPECT_EQ(index[3].offset, index[2].offset + 8 + 2);
+    std::vector<std::pair<std::string, std::uint32_t>> chunks;
+    for (const AviChunkRef &c : avi.movieChunks())
+        chunks.emplace_back(c.id, c.length);
+    EXPECT_EQ(chunks, (std::vector<std::pair<std::string, std::uint32_t>>{
+                          {"00db", testJpeg(0).size()}, {"01wb", 321}, {"01wb", 2}, {"00db", testJpeg(1).size()}}));
     EXPECT_EQ(avi.u32(212 + 52), 4u * 323 / 4); // audio length in blocks of S = 4
 
     ScratchDir dir;
     saveMedium(*medium, dir.file("mixed.avi"));
     expectPlayableMjpeg(dir.file("mixed.avi"), 2);
     EXPECT_EQ(probeAudioCodec(dir.file("mixed.avi")), "pcm_u8");
-}
-
-TEST(AviChunks, EmptyChunksTakeOnlyTheirHeader)
-{
-    auto medium = std::make_shared<MemoryMedium>();
-    auto file = AviFile::openOn(openMemoryStorage(medium));
-    ASSERT_EQ(file->setAudio(1, 8000, 16, 1, 0x10000), 0);
-    const std::uint8_t none = 0;
-    ASSERT_EQ(file->writeAudio(&none, 0), 0);
-    ASSERT_EQ(file->writeFrame(&none, 0, false), 0);
-    EXPECT_EQ(file->position(), 2048u + 16);
-    EXPECT_EQ(file->videoFrames(), 1u);
-    ASSERT_EQ(file->close(), 0);
-    const AviImage avi(medium->bytes);
-    EXPECT_EQ(avi.structureProblem(), "");
-    const auto index = avi.index();
-    ASSERT_EQ(index.size(), 2u);
-    EXPECT_EQ(index[0].id, "01wb");
-    EXPECT_EQ(index[0].length, 0u);
-    EXPECT_EQ(index[1].offset, 2048u + 8);
-}
-
-TEST(AviIndex, GrowsInBlocksOf4096Entries)
-{
-    auto medium = std::make_shared<MemoryMedium>();
-    auto file = AviFile::openOn(openMemoryStorage(medium));
-    const std::uint8_t byte = 0x55;
-    ASSERT_EQ(file->writeFrame(&byte, 1, false), 0);
-    EXPECT_EQ(file->indexCapacity(), 4096u);
-    for (int i = 1; i < 4096; ++i)
-        ASSERT_EQ(file->writeFrame(&byte, 1, false), 0);
-    EXPECT_EQ(file->indexCapacity(), 4096u);
-    ASSERT_EQ(file->writeFrame(&byte, 1, false), 0);
-    EXPECT_EQ(file->indexCapacity(), 8192u);
-    EXPECT_EQ(file->indexEntries(), 4097u);
-    ASSERT_EQ(file->close(), 0);
-
-    const AviImage avi(medium->bytes);
-    ASSERT_EQ(avi.structureProblem(), "");
-    const auto index = avi.index();
-    ASSERT_EQ(index.size(), 4097u);
-    EXPECT_EQ(index[4096].offset, 2048u + 4096 * 10);
 }
 
 // Accepts every write without keeping the bytes: lets the size limit near
@@ -174,60 +110,33 @@ TEST(AviSizeLimit, ChunkThatWouldPassTheLimitIsRefused)
     ASSERT_LT(room, kBlock);
     const std::uint32_t lost = file->lostChunks();
     EXPECT_EQ(file->writeFrame(block.get(), room + 1, false), -1);
-    EXPECT_EQ(file->lastError(), qv::kAviSizeLimit);
     EXPECT_EQ(file->lostChunks(), lost + 1);
     const std::size_t entries = file->indexEntries();
     EXPECT_EQ(file->writeFrame(block.get(), room, false), 0);
     EXPECT_EQ(file->indexEntries(), entries + 1);
     EXPECT_EQ(file->writeFrame(block.get(), 0, false), -1);
-    EXPECT_EQ(file->lastError(), qv::kAviSizeLimit);
     EXPECT_EQ(file->indexEntries(), entries + 1);
     EXPECT_LE(file->position(), AviFile::kMaxFileBytes);
     EXPECT_EQ(file->close(), 0);
-}
-
-TEST(AviFileOpen, FailuresAreReportedNotThrown)
-{
-    int error = 0;
-    EXPECT_FALSE(AviFile::open("/nonexistent-folder/x.avi", &error));
-    EXPECT_EQ(error, qv::kAviOpen);
-
-    // A medium that cannot take even the header area.
-    auto medium = std::make_shared<MemoryMedium>();
-    medium->capacity = 100;
-    EXPECT_FALSE(AviFile::openOn(openMemoryStorage(medium), &error));
-    EXPECT_EQ(error, qv::kAviWrite);
-    EXPECT_TRUE(medium->closed);
-
-    error = 0;
-    EXPECT_FALSE(AviFile::open("/dev/full", &error));
-    EXPECT_EQ(error, qv::kAviWrite);
 }
 
 TEST(AviFileOpen, ExistingLongerFileIsReplacedNotOverlaid)
 {
     ScratchDir dir;
     const std::string path = dir.file("reused.avi");
-    {
-        auto big = AviFile::open(path);
-        ASSERT_TRUE(big);
-        big->setVideo(kTestFrameWidth, kTestFrameHeight, 15.0, "MJPG");
-        for (int i = 0; i < 20; ++i)
-            big->writeFrame(testJpeg(i).data(), testJpeg(i).size(), false);
-        ASSERT_EQ(big->close(), 0);
+    for (int frames : {20, 1}) {
+        auto file = AviFile::open(path);
+        ASSERT_TRUE(file);
+        // While a recording runs, nothing of an older file is left behind the
+        // header area that a reader could take for recorded frames.
+        EXPECT_EQ(AviImage::fromFile(path).size(), 2048u);
+        for (int i = 0; i < frames; ++i)
+            file->writeFrame(testJpeg(i).data(), testJpeg(i).size(), false);
+        ASSERT_EQ(file->close(), 0);
     }
-    auto small = AviFile::open(path);
-    ASSERT_TRUE(small);
-    // While the new recording runs, nothing of the old file is left behind
-    // the header area that a reader could take for recorded frames.
-    EXPECT_EQ(AviImage::fromFile(path).size(), 2048u);
-    small->setVideo(kTestFrameWidth, kTestFrameHeight, 15.0, "MJPG");
-    small->writeFrame(testJpeg(0).data(), testJpeg(0).size(), false);
-    ASSERT_EQ(small->close(), 0);
     const AviImage avi = AviImage::fromFile(path);
     EXPECT_EQ(avi.structureProblem(), "");
     EXPECT_EQ(avi.movieChunks().size(), 1u);
-    expectPlayableMjpeg(path, 1);
 }
 
 } // namespace

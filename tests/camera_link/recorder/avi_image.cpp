@@ -21,13 +21,6 @@ std::uint32_t AviImage::u32(std::size_t o) const
            static_cast<std::uint32_t>(bytes_[o + 3]) << 24;
 }
 
-std::uint16_t AviImage::u16(std::size_t o) const
-{
-    if (o + 2 > bytes_.size())
-        return 0xBEEF;
-    return static_cast<std::uint16_t>(bytes_[o] | bytes_[o + 1] << 8);
-}
-
 std::string AviImage::text(std::size_t o, std::size_t n) const
 {
     if (o + n > bytes_.size())

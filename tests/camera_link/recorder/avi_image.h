@@ -29,7 +29,6 @@ public:
     static AviImage fromFile(const std::string &path);
 
     std::uint32_t u32(std::size_t offset) const;
-    std::uint16_t u16(std::size_t offset) const;
     std::string text(std::size_t offset, std::size_t n = 4) const;
     const std::vector<std::uint8_t> &bytes() const { return bytes_; }
     std::size_t size() const { return bytes_.size(); }

@@ -8,7 +8,6 @@
 #include "memory_storage.h"
 #include "scratch_dir.h"
 
-#include "recorder/avi_error.h"
 #include "recorder/avi_file.h"
 
 #include <gtest/gtest.h>
@@ -58,7 +57,6 @@ TEST(AviWriteFailure, FullMediumDropsLaterChunksAndKeepsTheIndex)
     const int accepted = writeFrames(*file, 200);
     ASSERT_GT(accepted, 0);
     ASSERT_LT(accepted, 200);
-    EXPECT_EQ(file->lastError(), qv::kAviWrite);
     EXPECT_EQ(file->lostChunks(), static_cast<std::uint32_t>(200 - accepted));
     EXPECT_EQ(file->indexEntries(), static_cast<std::size_t>(accepted));
 
@@ -92,11 +90,11 @@ TEST(AviWriteFailure, SmallerChunkAfterAFailedOneLandsInItsPlace)
     EXPECT_EQ(file->close(), 0);
 
     const AviImage avi(medium->bytes);
+    EXPECT_EQ(avi.structureProblem(), "");
     const auto chunks = avi.movieChunks();
     ASSERT_EQ(chunks.size(), 3u);
     EXPECT_EQ(chunks[2].offset, before);
     EXPECT_EQ(avi.chunkData(chunks[2]), small);
-    expectValidPlayable(*medium, 3);
 }
 
 TEST(AviWriteFailure, NoRoomForTheIndexCutsTrailingChunks)
@@ -107,7 +105,6 @@ TEST(AviWriteFailure, NoRoomForTheIndexCutsTrailingChunks)
     // Exactly full: not one byte left for the index.
     medium->capacity = file->position();
     EXPECT_EQ(file->close(), -1);
-    EXPECT_EQ(file->lastError(), qv::kAviWriteIndex);
     EXPECT_GT(file->lostChunks(), 0u);
 
     const AviImage avi(medium->bytes);
@@ -127,7 +124,6 @@ TEST(AviWriteFailure, IndexThatCannotBeWrittenForOtherReasonsIsLeftOut)
     ASSERT_EQ(writeFrames(*file, 5), 5);
     medium->failFrom = file->position(); // an I/O error, not a full medium
     EXPECT_EQ(file->close(), -1);
-    EXPECT_EQ(file->lastError(), qv::kAviWriteIndex);
 
     // All frames kept, no index, and the header says so.
     const AviImage avi(medium->bytes);
@@ -145,7 +141,6 @@ TEST(AviWriteFailure, HeaderThatCannotBeRewrittenFailsTheClose)
     ASSERT_EQ(writeFrames(*file, 2), 2);
     medium->failFrom = 0;
     EXPECT_EQ(file->close(), -1);
-    EXPECT_NE(file->lastError(), qv::kAviNoError);
 }
 
 // A real file system that fills up: a small tmpfs mounted in a private mount
@@ -195,7 +190,6 @@ TEST(AviWriteFailure, FullTmpfsLeavesAPlayableFileWithIndex)
     ASSERT_EQ(file->setVideo(kTestFrameWidth, kTestFrameHeight, 15.0, "MJPG"), 0);
     const int accepted = writeFrames(*file, 400);
     ASSERT_LT(accepted, 400) << "the medium never filled up";
-    EXPECT_EQ(file->lastError(), qv::kAviWrite);
     file->close();
 
     const AviImage avi = AviImage::fromFile(path);

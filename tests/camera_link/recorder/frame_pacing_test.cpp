@@ -21,29 +21,24 @@ protected:
     PacedRecording()
         : medium_(std::make_shared<MemoryMedium>()),
           recorder_(qv::RecorderSeams{[this] { return now_; },
-                                      [this](const std::string &) {
-                                          return openMemoryStorage(medium_);
-                                      }})
+                                      [this](const std::string &) { return openMemoryStorage(medium_); }})
     {
     }
 
-    void startAt(std::uint32_t t, int fps)
+    // Records frames fed as (frame number, clock) at fps; returns the frame
+    // numbers the file holds, in order (-1 for an unknown one).
+    std::vector<int> record(int fps, const std::vector<std::pair<int, std::uint32_t>> &feeds)
     {
-        now_ = t;
+        now_ = feeds.front().second;
         recorder_.setVideoParams(kTestFrameWidth, kTestFrameHeight, fps);
-        ASSERT_TRUE(recorder_.start("memory"));
-    }
-
-    void feed(int frame, std::uint32_t at)
-    {
-        now_ = at;
-        recorder_.addVideo(testJpeg(frame).data(), static_cast<int>(testJpeg(frame).size()));
-    }
-
-    // The frame numbers the file holds, in order (-1 for an unknown one).
-    std::vector<int> writtenFrames() const
-    {
+        EXPECT_TRUE(recorder_.start("memory"));
+        for (const auto &f : feeds) {
+            now_ = f.second;
+            recorder_.addVideo(testJpeg(f.first).data(), static_cast<int>(testJpeg(f.first).size()));
+        }
+        EXPECT_EQ(recorder_.stop(), 0);
         const AviImage avi(medium_->bytes);
+        EXPECT_EQ(avi.structureProblem(), "");
         std::vector<int> frames;
         for (const AviChunkRef &c : avi.movieChunks()) {
             const std::vector<std::uint8_t> data = avi.chunkData(c);
@@ -55,14 +50,6 @@ protected:
         return frames;
     }
 
-    void expectPlayable(long frames)
-    {
-        EXPECT_EQ(AviImage(medium_->bytes).structureProblem(), "");
-        ScratchDir dir;
-        saveMedium(*medium_, dir.file("paced.avi"));
-        expectPlayableMjpeg(dir.file("paced.avi"), frames);
-    }
-
     std::uint32_t now_ = 0;
     std::shared_ptr<MemoryMedium> medium_;
     Recorder recorder_;
@@ -70,81 +57,54 @@ protected:
 
 TEST_F(PacedRecording, FifteenFpsFedEvery33msKeepsTheNewestFrameBeforeEachDueTime)
 {
-    startAt(1000, 15);
-    EXPECT_EQ(recorder_.frameIntervalMs(), 66);
+    std::vector<std::pair<int, std::uint32_t>> feeds;
     for (int i = 0; i < 10; ++i)
-        feed(i, 1000 + 33 * static_cast<std::uint32_t>(i));
-    ASSERT_EQ(recorder_.stop(), 0);
+        feeds.emplace_back(i, 1000 + 33 * static_cast<std::uint32_t>(i));
     // Written at 0 (the first), then at 66, 132, 198, 264 the frame held
     // since the previous add; the last one received is written by stop.
-    EXPECT_EQ(writtenFrames(), (std::vector<int>{0, 1, 3, 5, 7, 9}));
-    expectPlayable(6);
+    EXPECT_EQ(record(15, feeds), (std::vector<int>{0, 1, 3, 5, 7, 9}));
+    ScratchDir dir;
+    saveMedium(*medium_, dir.file("paced.avi"));
+    expectPlayableMjpeg(dir.file("paced.avi"), 6);
 }
 
-TEST_F(PacedRecording, LateFrameWritesHeldFrameOnceAndNewFrameTwice)
+TEST_F(PacedRecording, LateFrameWritesTheHeldFrameOnceAndTheNewFrameForEachMissedSlot)
 {
-    startAt(0, 15);
-    feed(0, 0);
-    EXPECT_EQ(recorder_.nextDueMs(), 0u);
-    feed(1, 200);
-    EXPECT_EQ(recorder_.nextDueMs(), 264u);
-    EXPECT_EQ(writtenFrames(), (std::vector<int>{0, 0, 1, 1}));
-    // Before the next due time frames are only held.
-    feed(2, 300);
-    EXPECT_EQ(writtenFrames().size(), 4u);
-    ASSERT_EQ(recorder_.stop(), 0);
-    EXPECT_EQ(writtenFrames(), (std::vector<int>{0, 0, 1, 1, 2}));
-    expectPlayable(5);
+    // 200 ms late at 66 ms: held frame once, new frame twice; the frame at
+    // 300 ms comes before the next due time and is only held.
+    EXPECT_EQ(record(15, {{0, 0}, {1, 200}, {2, 300}}), (std::vector<int>{0, 0, 1, 1, 2}));
 }
 
-TEST_F(PacedRecording, FrameRatesSetTheInterval)
+TEST_F(PacedRecording, AboveAThousandFpsTheIntervalStaysAtOneMillisecond)
 {
-    EXPECT_EQ(recorder_.frameIntervalMs(), 60); // before any parameters
-    recorder_.setVideoParams(640, 480, 0);      // kept when fps is not positive
-    EXPECT_EQ(recorder_.frameIntervalMs(), 60);
-    recorder_.setVideoParams(640, 480, 30);
-    EXPECT_EQ(recorder_.frameIntervalMs(), 33);
-    recorder_.setVideoParams(640, 480, -5);
-    EXPECT_EQ(recorder_.frameIntervalMs(), 33);
-    // Above 1000 fps the interval would be 0 ms; it stays at 1 ms instead of
-    // dividing by zero on the next late frame.
-    startAt(0, 5000);
-    EXPECT_EQ(recorder_.frameIntervalMs(), 1);
-    feed(0, 0);
-    feed(1, 5); // 5 ms late at 1 ms: held frame once, new frame 4 times
-    EXPECT_EQ(writtenFrames(), (std::vector<int>{0, 0, 1, 1, 1, 1}));
-    recorder_.stop();
+    // An interval of 0 ms would divide by zero on the next late frame.
+    // 5 ms late at 1 ms: held frame once, new frame 4 times.
+    EXPECT_EQ(record(5000, {{0, 0}, {1, 5}}), (std::vector<int>{0, 0, 1, 1, 1, 1, 1}));
 }
 
 TEST_F(PacedRecording, ClockWrappingAround32BitsKeepsThePace)
 {
     const std::uint32_t start = 0xFFFFFFF0u;
-    startAt(start, 15);
-    feed(0, start);
-    feed(1, start + 40);  // wraps to 24: 40 ms elapsed, held
-    feed(2, start + 70);  // 70 ms elapsed: one due frame
-    EXPECT_EQ(recorder_.nextDueMs(), start + 66);
-    feed(3, start + 100); // held
-    ASSERT_EQ(recorder_.stop(), 0);
-    EXPECT_EQ(writtenFrames(), (std::vector<int>{0, 1, 3}));
-    expectPlayable(3);
+    // 40 ms elapsed (wrapped to 24): held; 70 ms: one due frame; 100: held.
+    EXPECT_EQ(record(15, {{0, start}, {1, start + 40}, {2, start + 70}, {3, start + 100}}),
+              (std::vector<int>{0, 1, 3}));
+}
+
+TEST_F(PacedRecording, FrameRatesOfZeroOrLessKeepTheInterval)
+{
+    recorder_.setVideoParams(640, 480, 30);
+    recorder_.setVideoParams(640, 480, 0);
+    recorder_.setVideoParams(640, 480, -5);
+    EXPECT_EQ(recorder_.frameIntervalMs(), 33);
 }
 
 TEST_F(PacedRecording, EachRecordingStartsItsOwnPace)
 {
-    startAt(0, 10);
-    feed(0, 0);
-    feed(1, 50);
-    ASSERT_EQ(recorder_.stop(), 0);
+    record(10, {{0, 0}, {1, 50}});
     EXPECT_FALSE(recorder_.recording());
-
     // Next recording at a clock far away: its first frame is written at once,
     // no catch-up burst against the old recording's due time.
-    startAt(900000, 10);
-    feed(2, 900000);
-    EXPECT_EQ(recorder_.nextDueMs(), 900000u);
-    ASSERT_EQ(recorder_.stop(), 0);
-    EXPECT_EQ(writtenFrames(), (std::vector<int>{2, 2}));
+    EXPECT_EQ(record(10, {{2, 900000}}), (std::vector<int>{2, 2}));
     EXPECT_EQ(medium_->opens, 2);
 }
 

@@ -37,7 +37,6 @@ bool MemoryStorage::truncate(std::uint64_t size)
     if (medium_->closed || size > medium_->capacity)
         return false;
     medium_->bytes.resize(size);
-    ++medium_->truncations;
     return true;
 }
 

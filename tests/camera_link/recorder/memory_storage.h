@@ -23,7 +23,6 @@ struct MemoryMedium {
     std::uint64_t failFrom = std::numeric_limits<std::uint64_t>::max();
     bool closed = false;
     int opens = 0;
-    int truncations = 0;
 };
 
 class MemoryStorage final : public qv::AviStorage {

@@ -1,9 +1,8 @@
 // The recorder's lock: adds and stop from different threads, as the exports
-// allow. Runs under ThreadSanitizer in CI.
+// allow. Runs under ThreadSanitizer in CI; no image library runs here (its
+// internal locks would be reported), so the frames are plain bytes.
 
 #include "avi_image.h"
-#include "fixed_jpeg.h"
-#include "media_probe.h"
 #include "scratch_dir.h"
 
 #include "recorder/recorder.h"
@@ -16,19 +15,19 @@
 
 namespace {
 
-// Video, audio and stop from three threads, as the exports allow: the file
-// stays consistent whichever add comes last.
+// Video, audio and stop from three threads: the file stays consistent
+// whichever add comes last, and no chunk is torn or mixed with another.
 TEST(RecorderThreads, AddsFromTwoThreadsAndAStopFromAThird)
 {
     ScratchDir dir;
     const std::string path = dir.file("threads.avi");
     std::atomic<std::uint32_t> now{0};
     Recorder recorder(qv::RecorderSeams{[&] { return now.load(); }, nullptr});
-    recorder.setVideoParams(kTestFrameWidth, kTestFrameHeight, 15);
+    recorder.setVideoParams(64, 48, 15);
     recorder.setAudioParams(1, 8000, 16);
     ASSERT_TRUE(recorder.start(path.c_str()));
-    const JpegBytes &frame = fixedJpeg();
-    const std::vector<std::uint8_t> pcm(320, 0);
+    const std::vector<std::uint8_t> frame(999, 0xF0);
+    const std::vector<std::uint8_t> pcm(320, 0x0A);
     std::atomic<int> videoAdded{0};
     std::atomic<int> audioAdded{0};
 
@@ -58,11 +57,18 @@ TEST(RecorderThreads, AddsFromTwoThreadsAndAStopFromAThird)
 
     const AviImage avi = AviImage::fromFile(path);
     EXPECT_EQ(avi.structureProblem(), "");
-    long frames = 0;
-    for (const AviChunkRef &c : avi.movieChunks())
-        frames += c.id == "00db";
+    long frames = 0, sounds = 0;
+    for (const AviChunkRef &c : avi.movieChunks()) {
+        if (c.id == "00db") {
+            ++frames;
+            EXPECT_EQ(avi.chunkData(c), frame);
+        } else {
+            ++sounds;
+            EXPECT_EQ(avi.chunkData(c), pcm) << c.id;
+        }
+    }
     EXPECT_GT(frames, 0);
-    expectPlayableMjpeg(path, frames, DecodeScope::VideoOnly);
+    EXPECT_GT(sounds, 0);
 }
 
 } // namespace

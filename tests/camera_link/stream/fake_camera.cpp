@@ -67,12 +67,9 @@ bool FakeCameraUdp::waitForControl(uint16_t code, int timeoutMs)
         sockaddr_in from{};
         socklen_t len = sizeof from;
         ssize_t n = recvfrom(fd_, buf, sizeof buf, 0, reinterpret_cast<sockaddr *>(&from), &len);
-        if (n == 24 && buf[0] == 0x99 && buf[1] == 0x99) {
-            ++controls_;
-            if ((buf[2] | (buf[3] << 8)) == code) {
-                receiver_ = from;
-                return true;
-            }
+        if (n == 24 && buf[0] == 0x99 && buf[1] == 0x99 && (buf[2] | (buf[3] << 8)) == code) {
+            receiver_ = from;
+            return true;
         }
     }
     return false;
@@ -82,12 +79,6 @@ void FakeCameraUdp::send(const std::vector<uint8_t> &datagram)
 {
     sendto(fd_, datagram.data(), datagram.size(), 0, reinterpret_cast<const sockaddr *>(&receiver_),
            sizeof receiver_);
-}
-
-void FakeCameraUdp::sendAll(const std::vector<std::vector<uint8_t>> &datagrams)
-{
-    for (const auto &d : datagrams)
-        send(d);
 }
 
 IntruderUdp::IntruderUdp(const std::string &ip) { fd_ = boundSocket(SOCK_DGRAM, ip, 0); }
@@ -128,15 +119,17 @@ FakeCameraTcp::FakeCameraTcp(const std::string &ip, uint16_t port)
 
 FakeCameraTcp::~FakeCameraTcp()
 {
-    closeClient();
-    closeListener();
+    for (int fd : {client_, listener_})
+        if (fd >= 0)
+            close(fd);
 }
 
 bool FakeCameraTcp::accept(int timeoutMs)
 {
     if (!readable(listener_, timeoutMs))
         return false;
-    closeClient();
+    if (client_ >= 0)
+        close(client_);
     client_ = ::accept(listener_, nullptr, nullptr);
     return client_ >= 0;
 }
@@ -159,16 +152,3 @@ bool FakeCameraTcp::closedByReceiver(int timeoutMs)
     return client_ >= 0 && readable(client_, timeoutMs) && ::recv(client_, &byte, 1, 0) == 0;
 }
 
-void FakeCameraTcp::closeClient()
-{
-    if (client_ >= 0)
-        close(client_);
-    client_ = -1;
-}
-
-void FakeCameraTcp::closeListener()
-{
-    if (listener_ >= 0)
-        close(listener_);
-    listener_ = -1;
-}

@@ -21,14 +21,11 @@ public:
     bool waitForControl(uint16_t code, int timeoutMs);
     // Every datagram goes to the receiver learnt above.
     void send(const std::vector<uint8_t> &datagram);
-    void sendAll(const std::vector<std::vector<uint8_t>> &datagrams);
     const sockaddr_in &receiver() const { return receiver_; }
-    int controlsSeen() const { return controls_; }
 
 private:
     int fd_ = -1;
     sockaddr_in receiver_{};
-    int controls_ = 0;
 };
 
 // Another host on the network: sends from its own address and notices
@@ -55,8 +52,6 @@ public:
     bool send(const std::vector<uint8_t> &bytes);
     // Whether the receiver ends the accepted connection within the time.
     bool closedByReceiver(int timeoutMs);
-    void closeClient();
-    void closeListener();
 
 private:
     int listener_ = -1;

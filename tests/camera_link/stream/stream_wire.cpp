@@ -21,6 +21,14 @@ void put32(Bytes &b, size_t at, uint32_t v)
 
 void append(Bytes &b, const char *text) { b.insert(b.end(), text, text + std::strlen(text)); }
 
+// Position of the byte a camera stores inverted (seed = info word).
+uint32_t invertedPosition(uint32_t seed, uint32_t length)
+{
+    uint32_t a = seed ^ length;
+    uint32_t b = (length & 1) ? a + length : a + length + 1;
+    return (b ^ length) % length;
+}
+
 } // namespace
 
 Bytes testPicture(size_t length, uint32_t seed)
@@ -67,13 +75,6 @@ std::vector<Bytes> packets66(const Bytes &picture, const Frame66 &f)
         out.push_back(std::move(p));
     }
     return out;
-}
-
-uint32_t invertedPosition(uint32_t seed, uint32_t length)
-{
-    uint32_t a = seed ^ length;
-    uint32_t b = (length & 1) ? a + length : a + length + 1;
-    return (b ^ length) % length;
 }
 
 std::vector<Bytes> packetsType3(const Bytes &picture, const FrameType3 &f)

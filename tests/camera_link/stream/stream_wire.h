@@ -45,9 +45,6 @@ struct FrameType3 {
 // invertOneByte is set the camera flips the byte the receiver restores.
 std::vector<Bytes> packetsType3(const Bytes &picture, const FrameType3 &f);
 
-// Position of the byte a camera stores inverted (seed = info word).
-uint32_t invertedPosition(uint32_t seed, uint32_t length);
-
 struct Record {
     uint8_t type = 0;
     uint8_t kindCode = 1;

@@ -12,68 +12,45 @@ uint32_t components(uint32_t x, uint32_t y, uint32_t z) { return (x << 20) | (y 
 
 constexpr float kTolerance = 1e-4f;
 
-TEST(TiltAngleTest, SentinelWordsMeanNoSensor)
+TEST(TiltAngleTest, SentinelAndDirectAngleWords)
 {
     qv::TiltAngle tilt;
     EXPECT_EQ(tilt.update(0), -1.0f);
     EXPECT_EQ(tilt.update(0x10001), -1.0f);
-}
-
-TEST(TiltAngleTest, DirectAngleInThousandthsOfADegree)
-{
-    qv::TiltAngle tilt;
+    // Thousandths of a degree, not cut to whole degrees; bits 30 and 31 are
+    // flags, not part of the angle.
     EXPECT_NEAR(tilt.update(0x80000000u + 90000), 1.5707963f, kTolerance);
-    EXPECT_NEAR(tilt.update(0x80000000u + 45000), 0.7853982f, kTolerance);
-    EXPECT_NEAR(tilt.update(0x80000000u + 500), 0.0087266f, kTolerance); // not cut to whole degrees
-    // Bits 30 and 31 are flags, not part of the angle.
+    EXPECT_NEAR(tilt.update(0x80000000u + 500), 0.0087266f, kTolerance);
     EXPECT_NEAR(tilt.update(0xC0000000u + 180000), 3.1415926f, kTolerance);
 }
 
 TEST(TiltAngleTest, ComponentQuadrants)
 {
-    {
-        qv::TiltAngle tilt;
-        EXPECT_NEAR(tilt.update(components(100, 100, 100)), 0.7853982f, kTolerance);
-    }
-    {
-        qv::TiltAngle tilt; // z past 512: second quadrant
-        EXPECT_NEAR(tilt.update(components(100, 100, 924)), 2.3561945f, kTolerance);
-    }
-    {
-        qv::TiltAngle tilt; // y past 512: mirrored
-        EXPECT_NEAR(tilt.update(components(100, 924, 100)), 5.4977871f, kTolerance);
-    }
-    {
-        qv::TiltAngle tilt; // both
-        EXPECT_NEAR(tilt.update(components(100, 924, 924)), 3.9269908f, kTolerance);
-    }
+    // z past 512: second quadrant; y past 512: mirrored.
+    const std::pair<uint32_t, float> cases[] = {{components(100, 100, 100), 0.7853982f},
+                                                {components(100, 100, 924), 2.3561945f},
+                                                {components(100, 924, 100), 5.4977871f},
+                                                {components(100, 924, 924), 3.9269908f}};
+    for (const auto &c : cases)
+        EXPECT_NEAR(qv::TiltAngle().update(c.first), c.second, kTolerance) << std::hex << c.first;
 }
 
-TEST(TiltAngleTest, SmallChangesAreHeldBack)
+TEST(TiltAngleTest, SmallChangesAreHeldBackMoreSoWhenNearlyLevel)
 {
-    qv::TiltAngle tilt;
-    float first = tilt.update(components(100, 100, 100));
+    qv::TiltAngle steep;
+    const float first = steep.update(components(100, 100, 100));
     // atan(1.01) differs by 0.005: below the 0.009 step for a large x.
-    EXPECT_EQ(tilt.update(components(100, 101, 100)), first);
+    EXPECT_EQ(steep.update(components(100, 101, 100)), first);
     // atan(1.05) differs by 0.024: enough.
-    EXPECT_NEAR(tilt.update(components(100, 105, 100)), 0.8097835f, kTolerance);
-}
+    EXPECT_NEAR(steep.update(components(100, 105, 100)), 0.8097835f, kTolerance);
 
-TEST(TiltAngleTest, NearlyLevelCameraNeedsALargerChange)
-{
-    qv::TiltAngle tilt;
-    float first = tilt.update(components(10, 100, 100));
-    EXPECT_NEAR(first, 0.7853982f, kTolerance);
-    // 0.024 is below the 0.04 step that applies while x is below 28.
-    EXPECT_EQ(tilt.update(components(10, 105, 100)), first);
-    EXPECT_NEAR(tilt.update(components(10, 110, 100)), 0.8329813f, kTolerance);
-}
-
-TEST(TiltAngleTest, FoldedXAboveFiveTwelveCountsAsSmall)
-{
-    qv::TiltAngle tilt;
-    float first = tilt.update(components(1020, 100, 100)); // folds to 4
-    EXPECT_EQ(tilt.update(components(1020, 105, 100)), first);
+    // While x (folded: 1020 counts as 4) is below 28 the step is 0.04.
+    for (uint32_t x : {10u, 1020u}) {
+        qv::TiltAngle level;
+        const float start = level.update(components(x, 100, 100));
+        EXPECT_EQ(level.update(components(x, 105, 100)), start) << x;
+        EXPECT_NEAR(level.update(components(x, 110, 100)), 0.8329813f, kTolerance) << x;
+    }
 }
 
 TEST(TiltAngleTest, WeakGravityReportsZeroButStillTracks)

@@ -62,17 +62,6 @@ private:
     bool bound_ = false;
 };
 
-TEST(UdpLinkTest, OpensAimedAtPeerWithPortInNetworkOrder)
-{
-    UdpLink *link = qv::openUdpLink("127.0.0.1", 50000, 300);
-    ASSERT_NE(link, nullptr);
-    EXPECT_EQ(link->peerLength, 16);
-    EXPECT_EQ(link->peer.sin_family, AF_INET);
-    EXPECT_EQ(link->peer.sin_port, htons(50000));
-    EXPECT_EQ(link->peer.sin_addr.s_addr, htonl(0x7F000001));
-    qv::closeUdpLink(link);
-}
-
 TEST(UdpLinkTest, UnparsableAddressAimsAtAllOnesWithoutBroadcast)
 {
     for (const char *text : {"", "camera", "300.1.1.1", "1.2.3"}) {
@@ -103,12 +92,11 @@ TEST(UdpLinkTest, ReplyFromAnotherHostRedirectsLaterSends)
 {
     Peer addressed("127.0.0.1");
     Peer other("127.0.0.2");
-    ASSERT_TRUE(addressed.bound());
-    if (!other.bound())
-        GTEST_SKIP() << "127.0.0.2 not usable here";
+    ASSERT_TRUE(addressed.bound() && other.bound());
 
     UdpLink *link = qv::openUdpLink("127.0.0.1", addressed.port(), 500);
     ASSERT_NE(link, nullptr);
+    // The first send reaches the address and port it was opened for.
     ASSERT_EQ(qv::linkSend(link, "ping", 4), 4);
     sockaddr_in client{};
     ASSERT_EQ(addressed.receive(&client), "ping");
@@ -153,7 +141,6 @@ TEST(SerialChannelTest, NullLinkIsIgnored)
     EXPECT_EQ(QV_UartSendData(nullptr, "x", 1), 0);
     EXPECT_EQ(QV_UartRecvData(nullptr, buf), 0);
     QV_DeinitUartSocket(nullptr);
-    EXPECT_STREQ(QV_GetLibVersion(), "3.2.0");
 }
 
 } // namespace

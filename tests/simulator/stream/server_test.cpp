@@ -1,7 +1,10 @@
-// The stream senders on loopback: who gets frames, for how long, in which
-// format. Each test plays the camera on its own address 127.61.<n>.1.
+// The simulated camera's stream on loopback, received by the library's
+// preview stream through its C interface: every format end to end, the
+// subscription rules, the camera going away and coming back, and the fault
+// knobs. Each test plays the camera on its own address 127.61.<n>.1.
 
-#include "reference_decoders.h"
+#include "qv_camera.h"
+#include "stream/preview_stream.h"
 #include "stream/sim_stream_jpeg_tags.h"
 #include "stream/sim_stream_server.h"
 
@@ -20,13 +23,14 @@
 namespace {
 
 using namespace std::chrono_literals;
+using Bytes = std::vector<uint8_t>;
 
 // Deterministic stand-in for the scene: no OpenCV on the sender thread.
 class PatternSource : public camsim::FrameSource {
 public:
-    static std::vector<uint8_t> bytesFor(uint32_t counter)
+    static Bytes bytesFor(uint32_t counter)
     {
-        std::vector<uint8_t> body(9000 + counter % 7);
+        Bytes body(9000 + counter % 7);
         for (size_t i = 0; i < body.size(); ++i)
             body[i] = static_cast<uint8_t>(i * 31 + counter);
         body[0] = 0xFF;
@@ -37,22 +41,9 @@ public:
     }
     camsim::SourceFrame frame(uint32_t counter, size_t) override
     {
-        camsim::SourceFrame f;
-        f.jpeg = bytesFor(counter);
-        f.width = 320;
-        f.height = 240;
-        return f;
+        return {bytesFor(counter), 320, 240};
     }
 };
-
-sockaddr_in endpoint(const std::string &ip, int port)
-{
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_port = htons(static_cast<uint16_t>(port));
-    inet_pton(AF_INET, ip.c_str(), &a.sin_addr);
-    return a;
-}
 
 bool eventually(const std::function<bool()> &condition)
 {
@@ -65,41 +56,75 @@ bool eventually(const std::function<bool()> &condition)
     return true;
 }
 
-// A receiver's stream socket: sends control datagrams, reads frames.
-class UdpViewer {
-public:
-    explicit UdpViewer(const std::string &camera) : camera_(endpoint(camera, 8030))
-    {
-        fd_ = socket(AF_INET, SOCK_DGRAM, 0);
-        int bytes = 8 << 20;
-        setsockopt(fd_, SOL_SOCKET, SO_RCVBUF, &bytes, sizeof bytes);
-        setTimeout(2000);
-    }
-    ~UdpViewer() { close(fd_); }
-    void setTimeout(int ms)
-    {
-        timeval tv{ms / 1000, (ms % 1000) * 1000};
-        setsockopt(fd_, SOL_SOCKET, SO_RCVTIMEO, &tv, sizeof tv);
-    }
-    void control(uint16_t code)
-    {
-        uint8_t d[24] = {0x99, 0x99, static_cast<uint8_t>(code), 0};
-        sendto(fd_, d, sizeof d, 0, reinterpret_cast<sockaddr *>(&camera_), sizeof camera_);
-    }
-    bool receive(std::vector<uint8_t> &d)
-    {
-        d.resize(4096);
-        const ssize_t n = recv(fd_, d.data(), d.size(), 0);
-        if (n < 0)
-            return false;
-        d.resize(static_cast<size_t>(n));
-        return true;
-    }
-
-private:
-    sockaddr_in camera_;
-    int fd_;
+struct Taken {
+    int length = 0;
+    Bytes bytes;
+    FrameInfo info{};
+    int kind = 0;
+    uint32_t counter = 0; // from the frame tag
 };
+
+// Polls like the application's worker until a frame arrives or time is up.
+Taken takeFrame(PreviewStream *stream)
+{
+    static thread_local Bytes buffer(QV_MAX_FRAME_BYTES);
+    Taken t;
+    eventually([&] {
+        t.length = QV_GetVideoFrame2(stream, buffer.data(), &t.info, &t.kind);
+        return t.length > 0;
+    });
+    if (t.length > 0) {
+        t.bytes.assign(buffer.begin(), buffer.begin() + t.length);
+        camsim::readFrameTag(t.bytes.data(), t.bytes.size(), t.counter);
+    }
+    return t;
+}
+
+// Nothing queued any more.
+void drain(PreviewStream *stream)
+{
+    static thread_local Bytes buffer(QV_MAX_FRAME_BYTES);
+    while (QV_GetVideoFrame(stream, buffer.data(), nullptr) > 0) {
+    }
+}
+
+qv::PreviewOptions quickOptions()
+{
+    qv::PreviewOptions o;
+    o.udpReceiveTimeoutMs = 20;
+    o.keepAliveIntervalMs = 50;
+    o.silentPassesBeforeDisconnect = 5;
+    return o;
+}
+
+sockaddr_in endpoint(const std::string &ip, int port)
+{
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_port = htons(static_cast<uint16_t>(port));
+    inet_pton(AF_INET, ip.c_str(), &a.sin_addr);
+    return a;
+}
+
+// A stream socket that sent one start datagram to the camera and then
+// stays silent.
+int subscribeOnce(const std::string &ip)
+{
+    const int fd = socket(AF_INET, SOCK_DGRAM, 0);
+    const uint8_t start[24] = {0x99, 0x99, 1, 0};
+    const sockaddr_in camera = endpoint(ip, 8030);
+    sendto(fd, start, sizeof start, 0, reinterpret_cast<const sockaddr *>(&camera), sizeof camera);
+    return fd;
+}
+
+bool tcpConnects(const std::string &ip)
+{
+    const int fd = socket(AF_INET, SOCK_STREAM, 0);
+    const sockaddr_in at = endpoint(ip, 7060);
+    const bool ok = connect(fd, reinterpret_cast<const sockaddr *>(&at), sizeof at) == 0;
+    close(fd);
+    return ok;
+}
 
 struct Case {
     camsim::StreamTransport transport;
@@ -107,77 +132,138 @@ struct Case {
     const char *address;
 };
 
-class UdpTransports : public ::testing::TestWithParam<Case> {};
+void PrintTo(const Case &c, std::ostream *os) { *os << camsim::transportName(c.transport); }
 
-TEST_P(UdpTransports, FramesReachTheViewerWithConsecutiveCounters)
+class Transports : public ::testing::TestWithParam<Case> {};
+
+TEST_P(Transports, FramesReachTheCallerByteExactUntilTheStreamStops)
 {
+    const Case c = GetParam();
+    const bool tcp = c.transport == camsim::StreamTransport::Tcp;
     PatternSource source;
-    camsim::StreamServer server(GetParam().address, source);
+    camsim::StreamServer server(c.address, source);
     camsim::StreamSettings settings;
-    settings.transport = GetParam().transport;
-    settings.packetSize = GetParam().packetSize;
-    settings.fps = 60;
+    settings.transport = c.transport;
+    settings.packetSize = c.packetSize;
+    settings.fps = 20;
+    settings.kind = 4;
+    settings.tilt = 0x80000000u + 90000;
+    settings.keepAliveTimeoutMs = 60000; // only the stop datagram ends the subscription
+    // The receiver trims padding after the end marker and skips garbage
+    // between records.
+    settings.tcpTrailingPad = 3;
+    settings.faults.garbage = tcp ? 1.0 : 0.0;
     ASSERT_TRUE(server.start(settings));
+    PreviewStream *stream = QV_StartPreview(c.address);
+    ASSERT_NE(stream, nullptr);
 
-    UdpViewer viewer(GetParam().address);
-    viewer.control(1);
-    reference::Udp66Assembler a66(static_cast<size_t>(settings.packetSize));
-    reference::Udp3Assembler a3(static_cast<size_t>(settings.packetSize));
+    // Type-3 receivers learn a packet size other than 1390 from the first
+    // full datagrams, so the first frame may arrive garbled.
     std::vector<uint32_t> counters;
-    std::vector<uint8_t> d;
-    while (counters.size() < 5 && viewer.receive(d)) {
-        reference::Frame frame;
-        const bool done = settings.transport == camsim::StreamTransport::Udp66
-                              ? a66.feed(d, frame)
-                              : a3.feed(d, frame);
-        if (!done)
+    for (int taken = 0; counters.size() < 4 && taken < 8; ++taken) {
+        const Taken t = takeFrame(stream);
+        ASSERT_GT(t.length, 0) << "no frame";
+        if (t.bytes != PatternSource::bytesFor(t.counter)) {
+            counters.clear();
             continue;
-        uint32_t tagged = 0;
-        ASSERT_TRUE(camsim::readFrameTag(frame.bytes.data(), frame.bytes.size(), tagged));
-        EXPECT_EQ(frame.info, tagged);
-        EXPECT_EQ(frame.bytes, PatternSource::bytesFor(tagged));
-        EXPECT_EQ(frame.width, 320u);
-        EXPECT_EQ(frame.height, 240u);
-        counters.push_back(tagged);
+        }
+        EXPECT_EQ(t.kind, 4);
+        EXPECT_EQ(t.info.low, tcp ? 0u : t.counter) << "the info word is the frame counter";
+        EXPECT_EQ(t.info.high, 0u);
+        counters.push_back(t.counter);
     }
-    ASSERT_EQ(counters.size(), 5u);
+    ASSERT_EQ(counters.size(), 4u);
     for (size_t i = 1; i < counters.size(); ++i)
         EXPECT_EQ(counters[i], counters[i - 1] + 1);
-    // The sender notes a frame once its last datagram is out, which may be
-    // just after the viewer read it.
+    int kind = 0, width = 0, height = 0;
+    EXPECT_EQ(QV_GetVideoParams(stream, &kind, &width, &height), 1);
+    EXPECT_EQ(kind, 4);
+    EXPECT_EQ(width, 320);
+    EXPECT_EQ(height, 240);
+    EXPECT_EQ(QV_IsDeviceConnected(stream), 1);
+    Bytes buffer(QV_MAX_FRAME_BYTES);
+    float degree = 0;
+    ASSERT_TRUE(eventually([&] { return QV_GetVideoFrameWithDegree(stream, buffer.data(), &degree) > 0; }));
+    EXPECT_NEAR(degree, 1.5708f, 1e-3f);
+    // The sender notes when each frame's last byte left.
     camsim::StreamStats::Clock::time_point sent;
-    EXPECT_TRUE(eventually([&] { return server.stats().lastByteSent(counters.back(), sent); }));
-    EXPECT_GE(server.stats().counts().framesSent, 5u);
+    EXPECT_TRUE(server.stats().lastByteSent(counters.back(), sent));
+    if (tcp) {
+        EXPECT_TRUE(eventually([&] { return server.stats().faultCounters().garbage >= 4; }));
+    }
+
+    // Stopping tells the camera (or closes the connection); it then makes
+    // no more frames.
+    QV_StopPreview(stream);
+    ASSERT_TRUE(eventually([&] { return server.receiverCount() == 0; }));
+    const uint64_t made = server.stats().counts().framesSent;
+    std::this_thread::sleep_for(150ms);
+    EXPECT_EQ(server.stats().counts().framesSent, made);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Formats, UdpTransports,
+    Formats, Transports,
     ::testing::Values(Case{camsim::StreamTransport::Udp66, 1390, "127.61.1.1"},
                       Case{camsim::StreamTransport::Udp3, 2900, "127.61.2.1"},
-                      Case{camsim::StreamTransport::Udp3Plain, 1388, "127.61.3.1"}),
+                      Case{camsim::StreamTransport::Udp3Plain, 1388, "127.61.3.1"},
+                      Case{camsim::StreamTransport::Tcp, 1390, "127.61.4.1"}),
     [](const ::testing::TestParamInfo<Case> &info) {
         std::string name = camsim::transportName(info.param.transport);
         name.erase(std::remove(name.begin(), name.end(), '-'), name.end());
         return name;
     });
 
-TEST(UdpStream, StopDatagramEndsTheSubscription)
+TEST(UdpStream, CameraGoneAndBackIsSeenAndTheKeepAliveResubscribes)
 {
+    const char *ip = "127.61.6.1";
     PatternSource source;
-    camsim::StreamServer server("127.61.4.1", source);
+    camsim::StreamServer server(ip, source);
     ASSERT_TRUE(server.start({}));
-    UdpViewer viewer("127.61.4.1");
-    viewer.control(1);
-    std::vector<uint8_t> d;
-    ASSERT_TRUE(viewer.receive(d));
-    viewer.control(2);
+    auto stream = PreviewStream::start(ip, quickOptions());
+    ASSERT_TRUE(stream);
+    const uint32_t before = takeFrame(stream.get()).counter;
+    EXPECT_EQ(QV_IsDeviceConnected(stream.get()), 1);
+
+    server.setPaused(true);
     ASSERT_TRUE(eventually([&] { return server.receiverCount() == 0; }));
-    // Frames are made only for subscribers: the count stands still.
-    const uint64_t sent = server.stats().counts().framesSent;
-    viewer.setTimeout(100);
-    while (viewer.receive(d)) {
-    }
-    EXPECT_EQ(server.stats().counts().framesSent, sent);
+    EXPECT_TRUE(eventually([&] { return QV_IsDeviceConnected(stream.get()) == 0; }));
+    // The keep-alives keep coming but a camera that is gone ignores them.
+    const uint64_t made = server.stats().counts().framesSent;
+    std::this_thread::sleep_for(200ms);
+    EXPECT_EQ(server.stats().counts().framesSent, made);
+    EXPECT_EQ(server.receiverCount(), 0u);
+    drain(stream.get());
+
+    server.setPaused(false);
+    EXPECT_GT(takeFrame(stream.get()).counter, before);
+    EXPECT_EQ(QV_IsDeviceConnected(stream.get()), 1);
+}
+
+TEST(TcpStream, CameraGoneClosesTheConnectionAndTheReceiverConnectsAgain)
+{
+    const char *ip = "127.61.8.1";
+    PatternSource source;
+    camsim::StreamServer server(ip, source);
+    camsim::StreamSettings settings;
+    settings.transport = camsim::StreamTransport::Tcp;
+    ASSERT_TRUE(server.start(settings));
+    // The UDP side hears nothing from a TCP camera; here it must not be the
+    // one to declare the camera gone.
+    qv::PreviewOptions o = quickOptions();
+    o.silentPassesBeforeDisconnect = 1000000;
+    auto stream = PreviewStream::start(ip, o);
+    ASSERT_TRUE(stream);
+    const uint32_t before = takeFrame(stream.get()).counter;
+    EXPECT_EQ(QV_IsDeviceConnected(stream.get()), 1);
+
+    server.setPaused(true);
+    EXPECT_TRUE(eventually([&] { return QV_IsDeviceConnected(stream.get()) == 0; }));
+    EXPECT_FALSE(tcpConnects(ip)) << "a camera that is gone refuses connections";
+    drain(stream.get());
+
+    server.setPaused(false);
+    EXPECT_GT(takeFrame(stream.get()).counter, before);
+    EXPECT_EQ(QV_IsDeviceConnected(stream.get()), 1);
 }
 
 TEST(UdpStream, SilenceEndsTheSubscription)
@@ -187,38 +273,11 @@ TEST(UdpStream, SilenceEndsTheSubscription)
     camsim::StreamSettings settings;
     settings.keepAliveTimeoutMs = 100;
     ASSERT_TRUE(server.start(settings));
-    UdpViewer viewer("127.61.5.1");
-    viewer.control(1);
-    std::vector<uint8_t> d;
-    ASSERT_TRUE(viewer.receive(d));
+    const int fd = subscribeOnce("127.61.5.1");
+    // Frames are made only for subscribers.
+    EXPECT_TRUE(eventually([&] { return server.stats().counts().framesSent > 0; }));
     EXPECT_TRUE(eventually([&] { return server.receiverCount() == 0; }));
-}
-
-TEST(UdpStream, PausedCameraIsGoneAndComesBack)
-{
-    PatternSource source;
-    camsim::StreamServer server("127.61.6.1", source);
-    ASSERT_TRUE(server.start({}));
-    UdpViewer viewer("127.61.6.1");
-    viewer.control(1);
-    std::vector<uint8_t> d;
-    ASSERT_TRUE(viewer.receive(d));
-
-    server.setPaused(true);
-    ASSERT_TRUE(eventually([&] { return server.receiverCount() == 0; }));
-    const uint64_t sent = server.stats().counts().framesSent;
-    viewer.control(1); // ignored while gone
-    viewer.setTimeout(100);
-    while (viewer.receive(d)) {
-    }
-    EXPECT_EQ(server.stats().counts().framesSent, sent);
-    EXPECT_EQ(server.receiverCount(), 0u);
-
-    server.setPaused(false);
-    viewer.setTimeout(2000);
-    viewer.control(1);
-    ASSERT_TRUE(viewer.receive(d));
-    EXPECT_TRUE(eventually([&] { return server.stats().counts().framesSent > sent; }));
+    close(fd);
 }
 
 TEST(UdpStream, SecondServerOnTheSameAddressCannotStart)
@@ -228,20 +287,19 @@ TEST(UdpStream, SecondServerOnTheSameAddressCannotStart)
     camsim::StreamServer second("127.61.7.1", source);
     ASSERT_TRUE(first.start({}));
     EXPECT_FALSE(second.start({}));
-    camsim::StreamSettings bad;
     camsim::StreamServer nowhere("not-an-address", source);
-    EXPECT_FALSE(nowhere.start(bad));
+    EXPECT_FALSE(nowhere.start({}));
 }
 
 TEST(UdpStream, FaultKnobsTakeEffectWhileRunning)
 {
     PatternSource source;
     camsim::StreamServer server("127.61.10.1", source);
-    ASSERT_TRUE(server.start({}));
-    UdpViewer viewer("127.61.10.1");
-    viewer.control(1);
-    std::vector<uint8_t> d;
-    ASSERT_TRUE(viewer.receive(d));
+    camsim::StreamSettings settings;
+    settings.keepAliveTimeoutMs = 60000; // the one start datagram lasts the test
+    ASSERT_TRUE(server.start(settings));
+    const int fd = subscribeOnce("127.61.10.1");
+    ASSERT_TRUE(eventually([&] { return server.stats().counts().datagramsSent > 0; }));
 
     camsim::StreamFaults faults;
     faults.loss = 1.0;
@@ -254,96 +312,8 @@ TEST(UdpStream, FaultKnobsTakeEffectWhileRunning)
     EXPECT_EQ(server.stats().counts().datagramsSent, before.datagramsSent);
 
     server.setFaults({});
-    ASSERT_TRUE(eventually([&] { return server.stats().counts().datagramsSent > before.datagramsSent; }));
-}
-
-int connectTo(const std::string &ip)
-{
-    const int fd = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in at = endpoint(ip, 7060);
-    if (connect(fd, reinterpret_cast<sockaddr *>(&at), sizeof at) != 0) {
-        close(fd);
-        return -1;
-    }
-    timeval tv{2, 0};
-    setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &tv, sizeof tv);
-    return fd;
-}
-
-TEST(TcpStream, RecordsCarryConsecutiveFramesUntilTheCameraGoes)
-{
-    PatternSource source;
-    camsim::StreamServer server("127.61.8.1", source);
-    camsim::StreamSettings settings;
-    settings.transport = camsim::StreamTransport::Tcp;
-    settings.fps = 60;
-    settings.tcpTrailingPad = 3;
-    ASSERT_TRUE(server.start(settings));
-    const int fd = connectTo("127.61.8.1");
-    ASSERT_GE(fd, 0);
-
-    reference::RecordReader reader;
-    std::vector<reference::Record> records;
-    uint8_t chunk[32768];
-    while (records.size() < 4) {
-        const ssize_t n = recv(fd, chunk, sizeof chunk, 0);
-        ASSERT_GT(n, 0);
-        for (auto &r : reader.feed(chunk, static_cast<size_t>(n)))
-            records.push_back(std::move(r));
-    }
-    for (size_t i = 0; i < records.size(); ++i) {
-        const auto &r = records[i];
-        EXPECT_EQ(r.type, 0);
-        EXPECT_EQ(r.declared, r.payload.size());
-        EXPECT_EQ(r.width, 320u);
-        if (i > 0) {
-            EXPECT_EQ(r.frameWord, records[i - 1].frameWord + 1);
-        }
-        const auto expected = PatternSource::bytesFor(r.frameWord);
-        ASSERT_EQ(r.payload.size(), expected.size() + 3);
-        EXPECT_TRUE(std::equal(expected.begin(), expected.end(), r.payload.begin()));
-    }
-
-    server.setPaused(true);
-    ssize_t n = 0;
-    while ((n = recv(fd, chunk, sizeof chunk, 0)) > 0) {
-    }
-    EXPECT_EQ(n, 0) << "the camera closes the connection";
+    EXPECT_TRUE(eventually([&] { return server.stats().counts().datagramsSent > before.datagramsSent; }));
     close(fd);
-    EXPECT_LT(connectTo("127.61.8.1"), 0) << "and refuses new ones while gone";
-
-    server.setPaused(false);
-    int again = -1;
-    EXPECT_TRUE(eventually([&] { return (again = connectTo("127.61.8.1")) >= 0; }));
-    ASSERT_GE(again, 0);
-    EXPECT_GT(recv(again, chunk, sizeof chunk, 0), 0);
-    close(again);
-}
-
-TEST(TcpStream, GarbageBetweenRecordsLeavesRecordsIntact)
-{
-    PatternSource source;
-    camsim::StreamServer server("127.61.9.1", source);
-    camsim::StreamSettings settings;
-    settings.transport = camsim::StreamTransport::Tcp;
-    settings.fps = 100;
-    settings.faults.garbage = 1.0;
-    ASSERT_TRUE(server.start(settings));
-    const int fd = connectTo("127.61.9.1");
-    ASSERT_GE(fd, 0);
-    reference::RecordReader reader;
-    size_t records = 0;
-    uint8_t chunk[32768];
-    while (records < 3) {
-        const ssize_t n = recv(fd, chunk, sizeof chunk, 0);
-        ASSERT_GT(n, 0);
-        for (const auto &r : reader.feed(chunk, static_cast<size_t>(n))) {
-            EXPECT_EQ(r.payload, PatternSource::bytesFor(r.frameWord));
-            ++records;
-        }
-    }
-    close(fd);
-    EXPECT_TRUE(eventually([&] { return server.stats().faultCounters().garbage >= 3u; }));
 }
 
 } // namespace

@@ -149,7 +149,9 @@ private slots:
 
         auto *side = child<QPushButton>("btn_side");
         QCoreApplication::sendEvent(side, &enter);
-        QCOMPARE(tip->text(), QCoreApplication::translate("Corvane", "side_xianshi"));
+        // The caption names the shortcut key too.
+        QCOMPARE(tip->text(), QCoreApplication::translate("Corvane", "side_xianshi")
+                                  + QStringLiteral("  (Ctrl+B)"));
         QCOMPARE(tip->pos(), side->mapToGlobal(QPoint(0, 0)) + QPoint(90, 20));
         QCoreApplication::sendEvent(side, &leave);
     }

@@ -1,0 +1,65 @@
+#include "core/main_window/panel_setup.h"
+
+#include "core/main_window/live_shortcuts.h"
+#include "core/main_window/screen_layout.h"
+#include "imaging/side_bar/my_side_bar.h"
+#include "tools/tool_bar/my_tool_bar.h"
+
+CreatedPanels createToolAndSideBars(QWidget *window, int screenWidth, int screenHeight)
+{
+    const PanelPlaces places = panelPlacesFor(screenWidth, screenHeight);
+    CreatedPanels panels;
+
+    panels.toolBar = new MyToolBar(screenHeight, window);
+    panels.toolBar->move(places.toolBar);
+    panels.toolBar->show();
+    QObject::connect(panels.toolBar, SIGNAL(signals_wenjianjia()), window, SLOT(tool_openDir()));
+
+    panels.sideBar = new MySideBar(screenHeight, window);
+    panels.sideBar->move(places.sideBar);
+    panels.sideBar->show();
+    MySideBar *side = panels.sideBar;
+    QObject::connect(side, SIGNAL(signals_fenbianlv()), window, SLOT(side_fenbianlv()));
+    QObject::connect(side, SIGNAL(signals_zuozhuan()), window, SLOT(side_zuozhuan()));
+    QObject::connect(side, SIGNAL(signals_youzhuan()), window, SLOT(side_youzhuan()));
+    QObject::connect(side, SIGNAL(signals_zuoyoujingxiang()), window, SLOT(side_zuoyoujingxiang()));
+    QObject::connect(side, SIGNAL(signals_shangxiajingxiang()), window,
+                     SLOT(side_shangxiajingxiang()));
+    QObject::connect(side, SIGNAL(signals_fangda()), window, SLOT(side_fangda()));
+    QObject::connect(side, SIGNAL(signals_suoxiao()), window, SLOT(side_suoxiao()));
+    QObject::connect(side, SIGNAL(signals_dongjie()), window, SLOT(side_dongjie()));
+
+    markToolsNotBuiltYet(*panels.toolBar, *panels.sideBar);
+    showShortcutsInCaptions(*panels.toolBar, *panels.sideBar);
+    return panels;
+}
+
+void markToolsNotBuiltYet(MyToolBar &toolBar, MySideBar &sideBar)
+{
+    for (MyToolBar::Button button : {MyToolBar::Annotate, MyToolBar::RecordVideo,
+                                     MyToolBar::RecordScreen, MyToolBar::Photo,
+                                     MyToolBar::Compare, MyToolBar::Pdf, MyToolBar::Ocr,
+                                     MyToolBar::BarCode})
+        toolBar.setAvailable(button, false);
+    // Deskew and crop wait for the document detector, the curtain for its
+    // window.
+    for (MySideBar::Button button : {MySideBar::Deskew, MySideBar::Crop, MySideBar::Curtain})
+        sideBar.setAvailable(button, false);
+}
+
+void showShortcutsInCaptions(MyToolBar &toolBar, MySideBar &sideBar)
+{
+    const struct {
+        MySideBar::Button button;
+        LiveShortcuts::Action action;
+    } side[] = {{MySideBar::RotateLeft, LiveShortcuts::RotateLeft},
+                {MySideBar::RotateRight, LiveShortcuts::RotateRight},
+                {MySideBar::ZoomIn, LiveShortcuts::ZoomIn},
+                {MySideBar::ZoomOut, LiveShortcuts::ZoomOut},
+                {MySideBar::MirrorLeftRight, LiveShortcuts::MirrorLeftRight},
+                {MySideBar::MirrorTopBottom, LiveShortcuts::MirrorTopBottom},
+                {MySideBar::Freeze, LiveShortcuts::Freeze}};
+    for (const auto &entry : side)
+        sideBar.setShortcutHint(entry.button, LiveShortcuts::primaryKeyFor(entry.action));
+    toolBar.setShortcutHint(MyToolBar::Photo, LiveShortcuts::primaryKeyFor(LiveShortcuts::Photo));
+}

@@ -1,0 +1,23 @@
+#ifndef CORVANE_STRAIGHTENING_H
+#define CORVANE_STRAIGHTENING_H
+
+// The straightened frame: the picture turned by minus the sheet's tilt
+// about its centre, on the smallest canvas that holds the whole turned
+// picture, with the picture's centre in the canvas's middle. The detector
+// reports the sheet's bounding box in this canvas and the deskew cut-out
+// turns the picture onto it, so both use this one definition.
+
+#include <opencv2/core/matx.hpp>
+#include <opencv2/core/types.hpp>
+
+namespace detection {
+
+// int(|W cos a| + |H sin a|) by int(|W sin a| + |H cos a|).
+cv::Size straightenedCanvas(cv::Size frame, float angle);
+
+// Maps frame coordinates to canvas coordinates: (x', y') = M (x, y, 1).
+cv::Matx23d straighteningTransform(cv::Size frame, float angle);
+
+} // namespace detection
+
+#endif

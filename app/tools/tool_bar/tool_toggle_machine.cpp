@@ -1,0 +1,10 @@
+#include "tools/tool_bar/tool_toggle_machine.h"
+
+bool ToolToggleMachine::toggle(Tool tool)
+{
+    if (active_ && on_ != tool)
+        return false;
+    active_ = !active_;
+    on_ = tool;
+    return true;
+}

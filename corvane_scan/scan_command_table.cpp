@@ -1,0 +1,14 @@
+#include "scan_command.h"
+
+namespace scan {
+
+const std::vector<Command> &commandTable()
+{
+    static const std::vector<Command> table = {
+        {"detect", "[--deskew DIR [--perspective] [--quality N]] FILE...",
+         "find the sheet of paper in each picture; one JSON line per file", runDetect, helpDetect},
+    };
+    return table;
+}
+
+} // namespace scan

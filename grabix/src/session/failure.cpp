@@ -1,0 +1,13 @@
+#include "session/failure.h"
+
+#include <cstdio>
+
+namespace grabix {
+
+void report(const Failure &failure)
+{
+    if (failure.failed())
+        std::fprintf(stderr, "grabix: %s\n", failure.detail.c_str());
+}
+
+} // namespace grabix

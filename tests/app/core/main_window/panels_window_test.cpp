@@ -1,0 +1,282 @@
+// The main window with its tool and side bars, without a camera (frames are
+// handed to the frame slot): where the bars sit, that each live button
+// reaches its slot and each unbuilt one is disabled, that the side bar's
+// picture slots act on the live page only, the crop drag, the open-folder
+// button, every shortcut and full screen.
+
+#include "core/capture/save_folder_opener.h"
+#include "core/main_window/corvane.h"
+#include "core/main_window/live_shortcuts.h"
+#include "core/main_window/screen_layout.h"
+#include "core/startup/app_settings.h"
+#include "core/startup/process_values.h"
+#include "imaging/side_bar/my_side_bar.h"
+#include "imaging/transforms/view_transform.h"
+#include "imaging/transforms/view_transforms.h"
+#include "tools/tool_bar/my_tool_bar.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+namespace {
+
+QImage leftHalfRed(int width = 400, int height = 300)
+{
+    QImage frame(width, height, QImage::Format_RGB888);
+    frame.fill(Qt::blue);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width / 2; ++x)
+            frame.setPixelColor(x, y, Qt::red);
+    return frame;
+}
+
+QColor shownAt(Corvane &window, int x, int y)
+{
+    return window.grab().toImage().pixelColor(x, y);
+}
+
+} // namespace
+
+class PanelsWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir settingsDir_;
+    std::unique_ptr<Corvane> window_;
+    QList<QUrl> opened_;
+
+    ViewTransforms &view() { return window_->viewTransforms(); }
+    QStackedWidget *stack() { return window_->findChild<QStackedWidget *>("stackedWidget"); }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(settingsDir_.isValid());
+        setSettingsFolderForTests(settingsDir_.path());
+        SaveFolderOpener::setDefaultOpenerForTests([this](const QUrl &url) {
+            opened_ << url;
+            return true;
+        });
+        window_ = std::make_unique<Corvane>();
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    }
+
+    void cleanupTestCase() { window_.reset(); }
+
+    void barsArePlacedAndHiddenUntilACameraIsChosen()
+    {
+        const PanelPlaces places = panelPlacesFor(800, 600);
+        QCOMPARE(window_->toolBar()->pos(), places.toolBar);
+        QCOMPARE(window_->sideBar()->pos(), places.sideBar);
+        QCOMPARE(window_->toolBar()->parentWidget(), window_.get());
+        QVERIFY(window_->toolBar()->isHidden());
+        QVERIFY(window_->sideBar()->isHidden());
+        QVERIFY(!window_->shortcuts()->isEnabled());
+        window_->sideShowAndHide();
+        QVERIFY(window_->toolBar()->isVisible());
+        QVERIFY(window_->sideBar()->isVisible());
+        QCOMPARE(window_->toolBar()->button(MyToolBar::Photo)->size(), QSize(52, 52));
+    }
+
+    void toolsNotBuiltAreDisabledTheLiveOnesEnabled()
+    {
+        MyToolBar &tools = *window_->toolBar();
+        for (auto b : {MyToolBar::Annotate, MyToolBar::RecordVideo, MyToolBar::RecordScreen,
+                       MyToolBar::Photo, MyToolBar::Compare, MyToolBar::Pdf, MyToolBar::BarCode})
+            QVERIFY(!tools.isAvailable(b));
+        QVERIFY(tools.isAvailable(MyToolBar::Folder));
+        MySideBar &side = *window_->sideBar();
+        for (auto b : {MySideBar::Deskew, MySideBar::Crop, MySideBar::Curtain})
+            QVERIFY(!side.isAvailable(b));
+        for (auto b : {MySideBar::Resolution, MySideBar::RotateLeft, MySideBar::RotateRight,
+                       MySideBar::ZoomIn, MySideBar::ZoomOut, MySideBar::MirrorLeftRight,
+                       MySideBar::MirrorTopBottom, MySideBar::Freeze})
+            QVERIFY(side.isAvailable(b));
+        QCOMPARE(side.captionFor(MySideBar::RotateRight),
+                 QCoreApplication::translate("MySideBar", "youzhuan") + "  (Ctrl+Right)");
+    }
+
+    void sideButtonsChangeTheLivePicture()
+    {
+        window_->drawWifiVideoFrame(leftHalfRed());
+        // 400x300 fills 568 high: 757 wide from x = 21.
+        QCOMPARE(shownAt(*window_, 100, 300), QColor(Qt::red));
+        MySideBar &side = *window_->sideBar();
+        side.button(MySideBar::MirrorLeftRight)->click();
+        QVERIFY(view().state().mirrorHorizontal);
+        // No new frame needed: the change shows at the next paint.
+        QCOMPARE(shownAt(*window_, 100, 300), QColor(Qt::blue));
+        side.button(MySideBar::MirrorLeftRight)->click();
+        QVERIFY(!view().state().mirrorHorizontal);
+        side.button(MySideBar::MirrorTopBottom)->click();
+        QVERIFY(view().state().mirrorVertical);
+        side.button(MySideBar::MirrorTopBottom)->click();
+
+        side.button(MySideBar::ZoomIn)->click();
+        QVERIFY(qAbs(view().state().liveZoom - 1.1) < 1e-9);
+        QCOMPARE(window_->currentFrame().size(), zoomCutOut(QSize(400, 300), view().state().liveZoom).size());
+        QVERIFY(window_->currentFrame().width() < 400);
+        side.button(MySideBar::ZoomOut)->click();
+        QCOMPARE(view().state().liveZoom, 1.0);
+
+        side.button(MySideBar::RotateRight)->click();
+        QCOMPARE(view().state().rotationStep, 1);
+        QCOMPARE(window_->currentFrame().size(), QSize(300, 400));
+        side.button(MySideBar::RotateLeft)->click();
+        QCOMPARE(view().state().rotationStep, 0);
+
+        side.button(MySideBar::Freeze)->click();
+        QVERIFY(view().freezeOn());
+        window_->drawWifiVideoFrame(QImage(400, 300, QImage::Format_RGB888));
+        QCOMPARE(shownAt(*window_, 100, 300), QColor(Qt::red));
+        side.button(MySideBar::Freeze)->click();
+        QVERIFY(!view().freezeOn());
+    }
+
+    void mirrorAndFreezeAreIgnoredOffTheLivePage()
+    {
+        MySideBar &side = *window_->sideBar();
+        for (int page : {1, 2}) {
+            stack()->setCurrentIndex(page);
+            side.button(MySideBar::MirrorLeftRight)->click();
+            side.button(MySideBar::MirrorLeftRight)->click();
+            side.button(MySideBar::MirrorTopBottom)->click();
+            side.button(MySideBar::Freeze)->click();
+            window_->side_zuoyoujingxiang();
+            window_->side_dongjie();
+            window_->side_fangda();
+            window_->side_youzhuan();
+            QVERIFY(!view().state().mirrorHorizontal);
+            QVERIFY(!view().state().mirrorVertical);
+            QVERIFY(!view().freezeOn());
+            QCOMPARE(view().state().liveZoom, 1.0);
+            QCOMPARE(view().state().rotationStep, 0);
+            // The bar's looks follow the clicks all the same.
+            QVERIFY(side.mirrorVerticalShown());
+            QVERIFY(side.freezeShown());
+            side.button(MySideBar::MirrorTopBottom)->click();
+            side.button(MySideBar::Freeze)->click();
+        }
+        stack()->setCurrentIndex(0);
+    }
+
+    void cropDragDrawsTheRectangleOnTheLivePage()
+    {
+        window_->drawWifiVideoFrame(leftHalfRed());
+        QTRY_VERIFY(!view().rotationHold().isActive());
+        view().setCropOn(true);
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(300, 200), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window_.get(), &press);
+        QMouseEvent move(QEvent::MouseMove, QPointF(200, 400), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QCoreApplication::sendEvent(window_.get(), &move);
+        QCOMPARE(view().cropRect(), QRect(QPoint(300, 200), QPoint(200, 400)));
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(200, 400), Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window_.get(), &release);
+        QCOMPARE(view().cropRect(), QRect(QPoint(300, 200), QPoint(200, 400)));
+        // Its left edge lies on the blue half of the picture.
+        view().setCropRect(QRect(450, 100, 200, 150));
+        QCOMPARE(shownAt(*window_, 450, 170), QColor(Qt::red));
+        QCOMPARE(shownAt(*window_, 500, 170), QColor(Qt::blue));
+        view().setCropOn(false);
+        QCOMPARE(view().cropRect(), QRect(0, 0, 0, 0));
+    }
+
+    void folderButtonOpensTheSaveFolder()
+    {
+        QTemporaryDir root;
+        processValues().savePath = root.path() + "/scans";
+        window_->toolBar()->button(MyToolBar::Folder)->click();
+        QCOMPARE(opened_.size(), 1);
+        QCOMPARE(opened_.last(), QUrl::fromLocalFile(root.path() + "/scans"));
+        QVERIFY(QDir(root.path() + "/scans").exists());
+        processValues().savePath = "0";
+        window_->toolBar()->button(MyToolBar::Folder)->click();
+        QCOMPARE(opened_.last(), QUrl::fromLocalFile(processValues().picturesDir));
+
+        // A folder that cannot be made is reported, not silently skipped.
+        QTemporaryDir blocked;
+        QFile file(blocked.path() + "/file");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        processValues().savePath = blocked.path() + "/file/below";
+        window_->tool_openDir();
+        QCOMPARE(opened_.size(), 2);
+        QVERIFY(window_->findChild<QWidget *>("widget_state")->isVisible());
+        QVERIFY(window_->findChild<QLabel *>("state_label_text")->text().contains("/file/below"));
+        processValues().savePath = "0";
+        window_->setWidgetStateTextClear();
+    }
+
+    void everyShortcutReachesItsAction()
+    {
+        window_->shortcuts()->setEnabled(true);
+        QApplication::setActiveWindow(window_.get());
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        window_->drawWifiVideoFrame(leftHalfRed());
+        auto key = [this](int k, Qt::KeyboardModifiers m = Qt::ControlModifier) {
+            QTest::keyClick(window_.get(), Qt::Key(k), m);
+        };
+        key(Qt::Key_Left);
+        QCOMPARE(view().state().rotationStep, 3);
+        key(Qt::Key_Right);
+        QCOMPARE(view().state().rotationStep, 0);
+        key(Qt::Key_H);
+        QVERIFY(view().state().mirrorHorizontal);
+        // The panel shows it pressed, and refuses the other mirror.
+        QVERIFY(window_->sideBar()->mirrorHorizontalShown());
+        key(Qt::Key_U);
+        QVERIFY(!view().state().mirrorVertical);
+        key(Qt::Key_H);
+        key(Qt::Key_U);
+        QVERIFY(view().state().mirrorVertical);
+        key(Qt::Key_U);
+        key(Qt::Key_Equal);
+        QVERIFY(view().state().liveZoom > 1.05);
+        key(Qt::Key_Minus);
+        QCOMPARE(view().state().liveZoom, 1.0);
+        key(Qt::Key_F);
+        QVERIFY(view().freezeOn());
+        QVERIFY(window_->sideBar()->freezeShown());
+        key(Qt::Key_F);
+        QVERIFY(!view().freezeOn());
+
+        // Photo is not built: the banner says so.
+        key(Qt::Key_S);
+        QVERIFY(window_->findChild<QWidget *>("widget_state")->isVisible());
+        QVERIFY(window_->findChild<QLabel *>("state_label_text")
+                    ->text()
+                    .contains(QCoreApplication::translate("MyToolBar", "not available yet")));
+
+        const bool shown = window_->panelsShown();
+        key(Qt::Key_B);
+        QCOMPARE(window_->panelsShown(), !shown);
+        key(Qt::Key_B);
+        QCOMPARE(window_->panelsShown(), shown);
+
+        // The turns' hold shows the picture of the click for a moment.
+        QTRY_VERIFY(!view().rotationHold().isActive());
+        key(Qt::Key_F11, Qt::NoModifier);
+        QVERIFY(window_->fullScreenOn());
+        QVERIFY(window_->findChild<QWidget *>("widget_title")->isHidden());
+        QCOMPARE(stack()->geometry(), QRect(0, 0, 800, 600));
+        QVERIFY(window_->toolBar()->isHidden());
+        // The picture takes the whole height: 400x300 -> 800x600.
+        QCOMPARE(shownAt(*window_, 5, 5), QColor(Qt::red));
+        key(Qt::Key_F11, Qt::NoModifier);
+        QVERIFY(!window_->fullScreenOn());
+        QCOMPARE(stack()->geometry(), QRect(0, 32, 800, 568));
+        QVERIFY(window_->toolBar()->isVisible());
+        QVERIFY(!window_->findChild<QWidget *>("widget_title")->isHidden());
+    }
+};
+
+QTEST_MAIN(PanelsWindowTest)
+#include "panels_window_test.moc"
