@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <system_error>
 #include <thread>
 
 namespace barcode {
@@ -78,7 +79,13 @@ std::vector<DecodedCode> BarcodeReader::scanEnlarged(const cv::Mat &packed)
     const cv::Mat upper = enlarged.rowRange(0, bandRows);
     const cv::Mat lower = enlarged.rowRange(rows - bandRows, rows);
     std::vector<DecodedCode> lowerCodes;
-    std::thread helper([this, &lower, &lowerCodes] { lowerCodes = scanPicture(*helperScanner_, lower); });
+    std::thread helper;
+    try {
+        helper = std::thread([this, &lower, &lowerCodes] { lowerCodes = scanPicture(*helperScanner_, lower); });
+    } catch (const std::system_error &) {
+        // No thread to be had: the whole picture on this one.
+        return scanPicture(*scanner_, enlarged);
+    }
     std::vector<DecodedCode> codes = scanPicture(*scanner_, upper);
     helper.join();
     appendNew(codes, lowerCodes);
