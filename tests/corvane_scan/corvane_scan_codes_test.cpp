@@ -85,12 +85,8 @@ TEST_F(CorvaneScanCodes, UsageErrorsExitTwo)
          std::vector<std::vector<std::string>>{{"codes"}, {"codes", "--bogus", "x.png"}}) {
         const ScanRun run = scan(arguments);
         EXPECT_EQ(run.status, 2);
-        EXPECT_EQ(run.out, "");
         EXPECT_NE(run.err.find("usage: corvane-scan codes"), std::string::npos);
     }
-    const ScanRun help = scan({"codes", "--help"});
-    EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.out.find("\"texts\""), std::string::npos);
 }
 
 } // namespace
