@@ -1,6 +1,7 @@
 // The subcommands that talk to a camera, each one library call or two.
 
 #include "qvctl_command.h"
+#include "qvctl_output.h"
 
 #include "qv_camera.h"
 
@@ -8,6 +9,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace qvctl {
 
@@ -18,7 +21,7 @@ constexpr size_t kTextFieldBytes = 32;
 int reportResult(int ok, const char *what, const Invocation &in)
 {
     if (ok) {
-        std::printf("%s: done\n", what);
+        std::fprintf(answers(), "%s: done\n", what);
         return kExitOk;
     }
     std::fprintf(stderr, "qvctl: %s: camera at %s did not confirm\n", what, in.camera.c_str());
@@ -49,6 +52,26 @@ bool parseSize(const std::string &text, int &width, int &height)
     return true;
 }
 
+// The sizes the camera lists, each once, in the camera's order (a camera may
+// list a size twice). False when it did not answer.
+bool offeredSizes(const Invocation &in, std::vector<ResolutionEntry> &sizes)
+{
+    ResolutionList *list = QV_SendGetResolution(in.camera.c_str());
+    if (!list)
+        return false;
+    for (const ResolutionEntry &e : list->entries) {
+        if (e.width == 0)
+            continue;
+        bool seen = false;
+        for (const ResolutionEntry &kept : sizes)
+            seen = seen || (kept.width == e.width && kept.height == e.height);
+        if (!seen)
+            sizes.push_back(e);
+    }
+    std::free(list);
+    return true;
+}
+
 } // namespace
 
 int runDiscover(const Invocation &in)
@@ -59,7 +82,7 @@ int runDiscover(const Invocation &in)
         std::fprintf(stderr, "qvctl: no camera answered on %s\n", in.broadcast.c_str());
         return kExitCameraFailed;
     }
-    std::printf("camera %s version %d\n", address, version);
+    std::fprintf(answers(), "camera %s version %d\n", address, version);
     return kExitOk;
 }
 
@@ -68,7 +91,7 @@ int runVersion(const Invocation &in)
     const int version = QV_SendGetVersion(in.camera.c_str());
     if (version == 0)
         return noAnswer(in);
-    std::printf("version %d\n", version);
+    std::fprintf(answers(), "version %d\n", version);
     return kExitOk;
 }
 
@@ -79,21 +102,19 @@ int runBattery(const Invocation &in)
     if (QV_SendGetBattery2(in.camera.c_str(), &level, &charge) != 1)
         return noAnswer(in);
     if (charge >= 0)
-        std::printf("battery %d charge %d\n", level, charge);
+        std::fprintf(answers(), "battery %d charge %d\n", level, charge);
     else
-        std::printf("battery %d\n", level);
+        std::fprintf(answers(), "battery %d\n", level);
     return kExitOk;
 }
 
 int runResolutions(const Invocation &in)
 {
-    ResolutionList *list = QV_SendGetResolution(in.camera.c_str());
-    if (!list)
+    std::vector<ResolutionEntry> sizes;
+    if (!offeredSizes(in, sizes))
         return noAnswer(in);
-    for (const ResolutionEntry &e : list->entries)
-        if (e.width != 0)
-            std::printf("resolution %dx%d@%d\n", e.width, e.height, e.fps);
-    std::free(list);
+    for (const ResolutionEntry &e : sizes)
+        std::fprintf(answers(), "resolution %dx%d@%d\n", e.width, e.height, e.fps);
     return kExitOk;
 }
 
@@ -103,6 +124,26 @@ int runSetResolution(const Invocation &in)
     int height = 0;
     if (!parseSize(in.args[0], width, height)) {
         std::fprintf(stderr, "qvctl: \"%s\" is not a size like 1920x1080\n", in.args[0].c_str());
+        return kExitBadValue;
+    }
+    // The library takes any answer to set-resolution as success (it does not
+    // read the reply's status), so a size the camera does not offer would be
+    // reported done while the stream stays as it was: only a listed size is
+    // sent.
+    std::vector<ResolutionEntry> sizes;
+    if (!offeredSizes(in, sizes))
+        return noAnswer(in);
+    bool offered = false;
+    std::string list;
+    for (const ResolutionEntry &e : sizes) {
+        offered = offered || (e.width == width && e.height == height);
+        list += (list.empty() ? "" : " ") + std::to_string(e.width) + "x" +
+                std::to_string(e.height);
+    }
+    if (!offered) {
+        std::fprintf(stderr, "qvctl: set-resolution: the camera at %s does not offer %dx%d (it "
+                             "offers %s)\n",
+                     in.camera.c_str(), width, height, list.c_str());
         return kExitBadValue;
     }
     return reportResult(QV_SendSetResolution(in.camera.c_str(), width, height), "set-resolution",

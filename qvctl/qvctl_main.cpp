@@ -3,7 +3,9 @@
 //   qvctl --broadcast 192.168.1.255 discover
 //   qvctl --camera 192.168.10.123 resolutions
 
+#include "qvctl_address.h"
 #include "qvctl_command.h"
+#include "qvctl_output.h"
 
 #include <cstdio>
 #include <cstring>
@@ -20,7 +22,9 @@ void usage(std::FILE *to)
         std::fprintf(to, "  %-28s %s\n", head.c_str(), c.summary);
     }
     std::fprintf(to, "exit codes: 0 done, 1 camera did not answer or refused, 2 usage, "
-                     "3 bad value, 4 file not written\n");
+                     "3 bad value, 4 file not written\n"
+                     "Answers go to standard output; errors and the library's diagnostics to "
+                     "standard error.\n");
 }
 
 const qvctl::Command *findCommand(const std::string &name)
@@ -35,6 +39,7 @@ const qvctl::Command *findCommand(const std::string &name)
 
 int main(int argc, char **argv)
 {
+    qvctl::separateLibraryDiagnostics();
     qvctl::Invocation in;
     std::string error;
     if (!qvctl::parseInvocation(argc, argv, in, &error)) {
@@ -43,7 +48,8 @@ int main(int argc, char **argv)
         return qvctl::kExitUsage;
     }
     if (in.help) {
-        usage(stdout);
+        usage(qvctl::answers());
+        std::fflush(qvctl::answers());
         return qvctl::kExitOk;
     }
     if (in.command.empty()) {
@@ -68,9 +74,14 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "qvctl: %s needs --broadcast ADDRESS\n", command->name);
         return qvctl::kExitUsage;
     }
-    // The library prints its own diagnostics on stdout; keep ours in order.
-    std::fflush(stdout);
+    for (const std::string *address : {&in.camera, &in.broadcast}) {
+        if (!address->empty() && !qvctl::isDottedIPv4(*address)) {
+            std::fprintf(stderr, "qvctl: \"%s\" is not a dotted IPv4 address\n",
+                         address->c_str());
+            return qvctl::kExitBadValue;
+        }
+    }
     const int status = command->run(in);
-    std::fflush(stdout);
+    std::fflush(qvctl::answers());
     return status;
 }

@@ -4,6 +4,7 @@
 // constant-rate track.
 
 #include "qvctl_command.h"
+#include "qvctl_output.h"
 
 #include "qv_camera.h"
 
@@ -15,6 +16,9 @@
 #include <string>
 #include <thread>
 #include <vector>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace qvctl {
 
@@ -63,6 +67,17 @@ long finishedFrameCount(const std::string &path)
     return static_cast<long>(wordAt(head + 48));
 }
 
+// The folder the file goes into must exist and take new files; checked
+// before the camera is asked for anything, so a typo fails at once.
+bool folderTakesFiles(const std::string &path, std::string &folder)
+{
+    const std::string::size_type slash = path.rfind('/');
+    folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    struct stat st {};
+    return stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode) &&
+           access(folder.c_str(), W_OK | X_OK) == 0;
+}
+
 // Waits up to kFirstFrameWait for a frame; its length, or 0.
 int firstFrame(PreviewStream *stream, std::vector<unsigned char> &frame)
 {
@@ -109,6 +124,13 @@ int runRecord(const Invocation &in)
         return kExitBadValue;
     }
     const std::string &path = in.args[1];
+    std::string folder;
+    if (!folderTakesFiles(path, folder)) {
+        std::fprintf(stderr, "qvctl: record: the folder %s does not exist or cannot take new "
+                             "files\n",
+                     folder.c_str());
+        return kExitFileFailed;
+    }
 
     PreviewStream *stream = QV_StartPreview(in.camera.c_str());
     if (!stream) {
@@ -144,7 +166,7 @@ int runRecord(const Invocation &in)
         std::fprintf(stderr, "qvctl: record: %s could not be finished\n", path.c_str());
         return kExitFileFailed;
     }
-    std::printf("record: %ld frames (%ld received) of %dx%d at %d fps in %s\n", written, received,
+    std::fprintf(answers(), "record: %ld frames (%ld received) of %dx%d at %d fps in %s\n", written, received,
                 width, height, kRecordFps, path.c_str());
     return kExitOk;
 }

@@ -10,7 +10,7 @@ packages=(
   qtbase5-dev qttools5-dev qttools5-dev-tools
   libopencv-dev libhpdf-dev libzbar-dev zbar-tools libturbojpeg0-dev libqrencode-dev
   libx11-dev libxext-dev libasound2-dev
-  xvfb xauth x11-apps imagemagick ffmpeg poppler-utils qpdf qrencode
+  xvfb xauth x11-apps imagemagick ffmpeg poppler-utils qpdf qrencode img2pdf
   iproute2 util-linux binutils procps
   fonts-wqy-microhei papirus-icon-theme librsvg2-bin python3-fonttools
 )

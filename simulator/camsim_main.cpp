@@ -16,10 +16,12 @@
 
 namespace {
 
-void usage()
+// On standard output when asked for (--help), on standard error after a
+// mistake.
+void usage(std::FILE *to)
 {
-    std::fprintf(stderr, "usage: camsim [options]\n%s", camsim::commandSideUsage());
-    std::fputs(camsim::streamOptionsUsage(), stderr);
+    std::fprintf(to, "usage: camsim [options]\n%s", camsim::commandSideUsage());
+    std::fputs(camsim::streamOptionsUsage(), to);
 }
 
 // Waits for SIGINT or SIGTERM, giving the stream session its periodic tick
@@ -65,11 +67,11 @@ int main(int argc, char **argv)
             continue;
         }
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            usage();
+            usage(stdout);
             return 0;
         }
         std::fprintf(stderr, "camsim: unknown option %s\n", argv[i]);
-        usage();
+        usage(stderr);
         return 2;
     }
 

@@ -14,6 +14,7 @@
 
 #include <cstdio>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 namespace {
@@ -63,12 +64,27 @@ TEST(QvctlRecord, RecordsTheStreamIntoAPlayableFile)
     expectPlayableMjpeg(path, frames);
 }
 
-TEST(QvctlRecord, FileThatCannotBeCreatedIsReported)
+TEST(QvctlRecord, MissingFolderFailsBeforeAskingTheCamera)
 {
-    StreamingCamera camera("127.44.2.1");
-    ASSERT_TRUE(camera.started());
+    // No camera at this address: a record that waited for a picture would
+    // end with "no picture" (exit 1) after its wait.
     ScratchDir dir;
     const QvctlRun r = qvctl("--camera 127.44.2.1 record 1 " + dir.file("no/such/folder.avi"));
+    EXPECT_EQ(r.status, 4) << r.output;
+    EXPECT_NE(r.output.find("folder " + dir.file("no/such") + " does not exist"),
+              std::string::npos)
+        << r.output;
+}
+
+TEST(QvctlRecord, FileThatCannotBeCreatedIsReported)
+{
+    StreamingCamera camera("127.44.4.1");
+    ASSERT_TRUE(camera.started());
+    ScratchDir dir;
+    // The folder is there, but the name is taken by a folder.
+    const std::string taken = dir.file("taken");
+    ASSERT_EQ(mkdir(taken.c_str(), 0700), 0);
+    const QvctlRun r = qvctl("--camera 127.44.4.1 record 1 " + taken);
     EXPECT_EQ(r.status, 4) << r.output;
     EXPECT_NE(r.output.find("cannot create"), std::string::npos) << r.output;
 }

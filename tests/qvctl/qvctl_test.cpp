@@ -34,11 +34,12 @@ TEST(Qvctl, ReadsVersionBatteryAndResolutions)
     EXPECT_EQ(r.status, 0) << r.output;
     EXPECT_TRUE(contains(r.output, "battery 87 charge 1")) << r.output;
 
-    cam.state.setResolutions({{1920, 1080, 30}, {640, 480, 15}});
-    r = qvctl("resolutions --camera 127.21.90.1");
-    EXPECT_EQ(r.status, 0) << r.output;
-    EXPECT_TRUE(contains(r.output, "resolution 1920x1080@30\nresolution 640x480@15\n"))
-        << r.output;
+    // Each size once, and nothing but the answers on standard output.
+    cam.state.setResolutions({{1920, 1080, 30}, {640, 480, 15}, {1920, 1080, 30}});
+    r = qvctlSeparated("resolutions --camera 127.21.90.1");
+    EXPECT_EQ(r.status, 0) << r.errors;
+    EXPECT_EQ(r.output, "resolution 1920x1080@30\nresolution 640x480@15\n");
+    EXPECT_TRUE(contains(r.errors, "width=1920")) << r.errors; // the library's lines
 
     r = qvctl("--broadcast 127.21.90.1 discover");
     EXPECT_EQ(r.status, 0) << r.output;
@@ -52,7 +53,12 @@ TEST(Qvctl, ChangesTheCameraSetup)
     EXPECT_EQ(cam.state.currentResolution().width, 1280);
     EXPECT_EQ(qvctl("--camera 127.21.91.1 autofocus off").status, 0);
     EXPECT_EQ(cam.state.settings().autofocus, 0);
-    EXPECT_EQ(qvctl("--camera 127.21.91.1 router homenet 'pass word'").status, 0);
+    const QvctlRun router = qvctlSeparated("--camera 127.21.91.1 router homenet 'pass word'");
+    EXPECT_EQ(router.status, 0);
+    EXPECT_EQ(router.output, "router: done\n");
+    // A password in a log is a leak: the library's line masks it.
+    EXPECT_TRUE(contains(router.errors, "ssid homenet, pass ********")) << router.errors;
+    EXPECT_FALSE(contains(router.output + router.errors, "pass word"));
     EXPECT_EQ(cam.state.settings().network.mode, 2);
     EXPECT_EQ(cam.state.settings().network.ssid, "homenet");
     EXPECT_EQ(cam.state.settings().network.password, "pass word");
@@ -76,6 +82,26 @@ TEST(Qvctl, RefusesBadValuesWithoutSendingAnything)
     EXPECT_TRUE(cam.requests().empty());
 }
 
+TEST(Qvctl, OnlyOfferedSizesAndDottedAddressesAreSent)
+{
+    START_CAMERA(cam, "127.21.95.1");
+    cam.state.setResolutions({{1920, 1080, 30}, {640, 480, 30}});
+    QvctlRun r = qvctl("--camera 127.21.95.1 set-resolution 1280x720");
+    EXPECT_EQ(r.status, 3) << r.output;
+    EXPECT_TRUE(contains(r.output, "does not offer 1280x720 (it offers 1920x1080 640x480)"))
+        << r.output;
+    EXPECT_EQ(cam.requests().back().code, 9); // only the list was asked for
+    EXPECT_EQ(qvctl("--camera 127.21.95.1 set-resolution 640x480").status, 0);
+    EXPECT_EQ(cam.state.currentResolution().width, 640);
+    for (const char *args : {"--camera camera.local version", "--camera 127.21.95 version",
+                             "--camera 127.21.95.1.1 version", "--camera ::1 battery",
+                             "--broadcast 127.21.95.256 discover"}) {
+        r = qvctl(args);
+        EXPECT_EQ(r.status, 3) << args << ": " << r.output;
+        EXPECT_TRUE(contains(r.output, "is not a dotted IPv4 address")) << r.output;
+    }
+}
+
 TEST(Qvctl, UsageErrorsAreTold)
 {
     QvctlRun r = qvctl("");
@@ -93,9 +119,10 @@ TEST(Qvctl, UsageErrorsAreTold)
     EXPECT_EQ(qvctl("--camera 127.21.93.1 autofocus").status, 2);
     EXPECT_EQ(qvctl("--camera").status, 2);
     EXPECT_EQ(qvctl("--colour red version").status, 2);
-    r = qvctl("--help");
+    r = qvctlSeparated("--help");
     EXPECT_EQ(r.status, 0);
     EXPECT_TRUE(contains(r.output, "set-resolution")) << r.output;
+    EXPECT_EQ(r.errors, "");
 }
 
 TEST(Qvctl, CameraFailuresExitWithOne)

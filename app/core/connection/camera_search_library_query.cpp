@@ -1,10 +1,24 @@
 #include "core/connection/camera_search_worker.h"
 
-#include "qv_camera.h"
+#include "core/connection/camera_operations.h"
+#include "core/connection/library_camera_operations.h"
+
+#include <QByteArray>
 
 // Kept apart from the worker so code that brings its own query does not
 // need the library.
 CameraSearchWorker::VersionQuery CameraSearchWorker::libraryQuery()
 {
-    return [](const char *ip, char *reply) { return QV_SendGetVersionWithIp(ip, reply); };
+    return queryThrough(LibraryCameraOperations::shared());
+}
+
+CameraSearchWorker::VersionQuery CameraSearchWorker::queryThrough(CameraOperations &operations)
+{
+    return [&operations](const char *address, char *reply) {
+        QByteArray answeringIp;
+        const int version = operations.findCamera(QByteArray(address), answeringIp);
+        // The worker's buffer holds 32 bytes; a dotted address needs 16.
+        qstrncpy(reply, answeringIp.constData(), 32);
+        return version;
+    };
 }

@@ -2,9 +2,10 @@
 #define CORVANE_LIBRARY_CAMERA_OPERATIONS_H
 
 // CameraOperations on top of the qv_camera library. Each call blocks for
-// the library's command time-outs.
+// the library's command time-outs, and first for the commands ahead of it
+// in the CommandLane.
 //
-// Thread rules: GUI thread only (see CameraOperations).
+// Thread rules: any thread; every library call runs inside the lane.
 
 #include "core/connection/camera_operations.h"
 
@@ -12,6 +13,7 @@ struct ResolutionList;
 
 class LibraryCameraOperations : public CameraOperations {
 public:
+    int findCamera(const QByteArray &address, QByteArray &answeringIp) override;
     int setAutoFocus(const QByteArray &ip, int on) override;
     int sendApParams(const QByteArray &ip, int mode, const QByteArray &ssid,
                      const QByteArray &password) override;

@@ -10,10 +10,15 @@
 #include "core/pages/live_page_controller.h"
 #include "imaging/side_bar/my_side_bar.h"
 #include "imaging/transforms/view_transforms.h"
+#include "tools/curtain/curtain_opener.h"
+#include "tools/pdf/pdf_composer_launcher.h"
+#include "tools/compare/compare_page_controller.h"
+#include "tools/compare/my_com_bar.h"
 #include "tools/tool_bar/my_tool_bar.h"
-#include "core/startup/language_table.h"
 #include "tools/settings/my_settings_bar.h"
 #include "core/connection/my_wifi_select.h"
+#include "core/connection/preview_resolution_request.h"
+#include "core/startup/language_switch.h"
 #include "core/live_view/my_work.h"
 #include "core/live_view/picture_placement.h"
 #include "core/startup/process_values.h"
@@ -38,7 +43,6 @@
 #include <QTime>
 #include <QTimer>
 #include <QToolButton>
-#include <QTranslator>
 #include <QWheelEvent>
 
 Corvane::Corvane(QWidget *parent)
@@ -51,15 +55,18 @@ Corvane::Corvane(QWidget *parent)
     connectTitleBar();
 
     // The floating panels, each placed from panelPlacesFor(); the toggle
-    // below hides them until a camera is chosen. The compare and annotation
-    // bars join when their tools are built.
+    // below hides them until a camera is chosen. The annotation bar joins
+    // when its tool is built.
     createPanelsAndPages();
+    pdfComposer_ = std::make_unique<PdfComposerLauncher>(
+        this, [this](const QString &message) { setWidgetStateCuo(message); });
+    curtain_ = std::make_unique<CurtainOpener>(this, screenWidth_, screenHeight_);
     sideShowAndHide();
     ui_->btn_side->hide();
 
     wifiSelect_ = new MyWifiSelect(std::make_unique<WirelessBroadcastSource>(),
                                    CameraSearchWorker::libraryQuery());
-    wifiSelect_->show();
+    wifiSelect_->showInFrontOf(this);
     connect(wifiSelect_, SIGNAL(sendWifiIp(QString)), this, SLOT(startWifiVideo(QString)));
     createLiveView();
 
@@ -205,6 +212,16 @@ const QImage &Corvane::currentFrame() const
     return view_->currentFrame();
 }
 
+MyPDFBar *Corvane::pdfComposer() const
+{
+    return pdfComposer_->composer();
+}
+
+MyCurtainBar *Corvane::curtain() const
+{
+    return curtain_->curtain();
+}
+
 bool Corvane::fullScreenOn() const
 {
     return fullScreen_->isOn();
@@ -237,6 +254,14 @@ void Corvane::createPanelsAndPages()
     sideBar_ = panels.sideBar;
     panels_.toolBar = toolBar_;
     panels_.sideBar = sideBar_;
+
+    comBar_ = createCompareBar(this, screenWidth_, screenHeight_);
+    panels_.comBar = comBar_;
+    auto compare = std::make_unique<ComparePageController>(ComparePageController::Parts{
+        ComparePageWidgets::fromPage(ui_->page_3), ui_->stackedWidget, comBar_,
+        QSize(screenWidth_, viewHeight_), [this] { return currentFrame(); }, {}});
+    comparePage_ = compare.get();
+    pages_.set(FloatingPanels::ComparePage, std::move(compare));
 
     FullScreenMode::Parts parts;
     parts.titleBar = ui_->widget_title;
@@ -320,12 +345,7 @@ void Corvane::settingChangeSavePath(QString path)
 
 void Corvane::settingChangeLanguage()
 {
-    const int index = languageIndexFromSetting(readSetting(QStringLiteral("dev/softwarelanguage")));
-    QTranslator &translator = languageTranslator();
-    // load() empties the translator first, so an index without a file (or a
-    // missing file) leaves the source texts on screen.
-    translator.load(languageFileFor(index), QCoreApplication::applicationDirPath());
-    QCoreApplication::installTranslator(&translator);
+    LanguageSwitch::program().switchToStored();
 }
 
 void Corvane::func_change_resolution(QAction *action)
@@ -360,7 +380,7 @@ void Corvane::startWifiVideo(QString send_ip)
 {
     sideShowAndHide();
     ui_->btn_side->show();
-    wifiSelect_->hide();
+    wifiSelect_->finish();
     processValues().cameraIp = send_ip;
     const QByteArray address = send_ip.toLocal8Bit();
     previewHandle_ = QV_StartPreview(address.constData());
@@ -370,7 +390,7 @@ void Corvane::startWifiVideo(QString send_ip)
     workerThread_->start(QThread::InheritPriority);
     shortcuts_->setEnabled(true);
     // Every preview starts by asking for the camera's largest picture.
-    QV_SendSetResolution(address.constData(), 3840, 2880);
+    askForLargestPicture(send_ip);
 }
 
 void Corvane::drawWifiVideoFrame(unsigned char *buffer, int size)
@@ -410,6 +430,51 @@ void Corvane::tool_openDir()
 {
     if (!folderOpener_.open())
         setWidgetStateCuo(tr("Could not open the folder %1").arg(SaveFolderOpener::folder()));
+}
+
+void Corvane::tool_pdf()
+{
+    pdfComposer_->open();
+}
+
+void Corvane::func_pdf_widget_openfile(QString fileName)
+{
+    pdfComposer_->showResult(fileName);
+}
+
+void Corvane::side_zhezhao()
+{
+    curtain_->open();
+}
+
+void Corvane::tool_duibi(bool on)
+{
+    comparePage_->switchOn(on);
+}
+
+void Corvane::com_widget_2()
+{
+    comparePage_->showLayout(CompareLayout::Two);
+}
+
+void Corvane::com_widget_4()
+{
+    comparePage_->showLayout(CompareLayout::Four);
+}
+
+void Corvane::com_widget_6()
+{
+    comparePage_->showLayout(CompareLayout::Six);
+}
+
+void Corvane::com_widget_file()
+{
+    comparePage_->openPicture();
+}
+
+void Corvane::com_widget_scan()
+{
+    comparePage_->takePicture();
 }
 
 void Corvane::side_zuozhuan()

@@ -28,10 +28,15 @@
 
 #include "qv_camera.h"
 
+class CurtainOpener;
+class ComparePageController;
 class FullScreenMode;
 class HoverTip;
 class LivePageController;
 class LiveShortcuts;
+class MyCurtainBar;
+class MyPDFBar;
+class MyComBar;
 class MySideBar;
 class MyToolBar;
 class MySettingsBar;
@@ -44,6 +49,7 @@ class QThread;
 class QTime;
 class QTimer;
 class QToolButton;
+class PdfComposerLauncher;
 class ResolutionMenuController;
 class StatusBanner;
 class ViewTransforms;
@@ -75,8 +81,13 @@ public:
     PreviewStream *previewHandle() const { return previewHandle_; }
     MyToolBar *toolBar() const { return toolBar_; }
     MySideBar *sideBar() const { return sideBar_; }
+    MyComBar *comBar() const { return comBar_; }
+    ComparePageController &comparePage() const { return *comparePage_; }
     ViewTransforms &viewTransforms() const { return *view_; }
     LiveShortcuts *shortcuts() const { return shortcuts_; }
+    // The current PDF composer and curtain; null until first opened.
+    MyPDFBar *pdfComposer() const;
+    MyCurtainBar *curtain() const;
     bool fullScreenOn() const;
     int pageIndex() const;
 
@@ -96,7 +107,10 @@ public slots:
     void setWidgetStateDui(QString s);
     void setWidgetStateCuo(QString s);
     void setWidgetStateTextClear();
+    void func_pdf_widget_openfile(QString fileName);
     void tool_openDir();
+    void tool_pdf();
+    void tool_duibi(bool on);
     void side_fenbianlv();
     void side_zuozhuan();
     void side_youzhuan();
@@ -104,7 +118,13 @@ public slots:
     void side_shangxiajingxiang();
     void side_fangda();
     void side_suoxiao();
+    void side_zhezhao();
     void side_dongjie();
+    void com_widget_2();
+    void com_widget_4();
+    void com_widget_6();
+    void com_widget_file();
+    void com_widget_scan();
     void startWifiVideo(QString send_ip);
     void drawWifiVideoFrame(unsigned char *buffer, int size);
     void drawWifiVideoFrame(QImage image);
@@ -165,9 +185,13 @@ private:
     LivePageController *livePage_ = nullptr; // owned by pages_
     MyToolBar *toolBar_ = nullptr;
     MySideBar *sideBar_ = nullptr;
+    MyComBar *comBar_ = nullptr;
+    ComparePageController *comparePage_ = nullptr; // owned by pages_
     LiveShortcuts *shortcuts_ = nullptr;
     std::unique_ptr<FullScreenMode> fullScreen_;
     SaveFolderOpener folderOpener_;
+    std::unique_ptr<PdfComposerLauncher> pdfComposer_;
+    std::unique_ptr<CurtainOpener> curtain_;
 };
 
 #endif

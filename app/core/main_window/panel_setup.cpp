@@ -3,6 +3,7 @@
 #include "core/main_window/live_shortcuts.h"
 #include "core/main_window/screen_layout.h"
 #include "imaging/side_bar/my_side_bar.h"
+#include "tools/compare/my_com_bar.h"
 #include "tools/tool_bar/my_tool_bar.h"
 
 CreatedPanels createToolAndSideBars(QWidget *window, int screenWidth, int screenHeight)
@@ -14,6 +15,8 @@ CreatedPanels createToolAndSideBars(QWidget *window, int screenWidth, int screen
     panels.toolBar->move(places.toolBar);
     panels.toolBar->show();
     QObject::connect(panels.toolBar, SIGNAL(signals_wenjianjia()), window, SLOT(tool_openDir()));
+    QObject::connect(panels.toolBar, SIGNAL(signals_pdf()), window, SLOT(tool_pdf()));
+    QObject::connect(panels.toolBar, SIGNAL(signals_duibi(bool)), window, SLOT(tool_duibi(bool)));
 
     panels.sideBar = new MySideBar(screenHeight, window);
     panels.sideBar->move(places.sideBar);
@@ -27,6 +30,7 @@ CreatedPanels createToolAndSideBars(QWidget *window, int screenWidth, int screen
                      SLOT(side_shangxiajingxiang()));
     QObject::connect(side, SIGNAL(signals_fangda()), window, SLOT(side_fangda()));
     QObject::connect(side, SIGNAL(signals_suoxiao()), window, SLOT(side_suoxiao()));
+    QObject::connect(side, SIGNAL(signals_zhezhao()), window, SLOT(side_zhezhao()));
     QObject::connect(side, SIGNAL(signals_dongjie()), window, SLOT(side_dongjie()));
 
     markToolsNotBuiltYet(*panels.toolBar, *panels.sideBar);
@@ -34,16 +38,27 @@ CreatedPanels createToolAndSideBars(QWidget *window, int screenWidth, int screen
     return panels;
 }
 
+MyComBar *createCompareBar(QWidget *window, int screenWidth, int screenHeight)
+{
+    auto *bar = new MyComBar(window);
+    bar->move(panelPlacesFor(screenWidth, screenHeight).compareBar);
+    bar->hide();
+    QObject::connect(bar, SIGNAL(signals_com2()), window, SLOT(com_widget_2()));
+    QObject::connect(bar, SIGNAL(signals_com4()), window, SLOT(com_widget_4()));
+    QObject::connect(bar, SIGNAL(signals_com6()), window, SLOT(com_widget_6()));
+    QObject::connect(bar, SIGNAL(signals_file()), window, SLOT(com_widget_file()));
+    QObject::connect(bar, SIGNAL(signals_scan()), window, SLOT(com_widget_scan()));
+    return bar;
+}
+
 void markToolsNotBuiltYet(MyToolBar &toolBar, MySideBar &sideBar)
 {
     for (MyToolBar::Button button : {MyToolBar::Annotate, MyToolBar::RecordVideo,
                                      MyToolBar::RecordScreen, MyToolBar::Photo,
-                                     MyToolBar::Compare, MyToolBar::Pdf, MyToolBar::Ocr,
-                                     MyToolBar::BarCode})
+                                     MyToolBar::Ocr, MyToolBar::BarCode})
         toolBar.setAvailable(button, false);
-    // Deskew and crop wait for the document detector, the curtain for its
-    // window.
-    for (MySideBar::Button button : {MySideBar::Deskew, MySideBar::Crop, MySideBar::Curtain})
+    // Deskew and crop wait for the document detector.
+    for (MySideBar::Button button : {MySideBar::Deskew, MySideBar::Crop})
         sideBar.setAvailable(button, false);
 }
 

@@ -11,6 +11,7 @@
 
 #include <QPoint>
 
+class MyComBar;
 class MySideBar;
 class MyToolBar;
 class QWidget;
@@ -20,10 +21,17 @@ struct CreatedPanels {
     MySideBar *sideBar = nullptr;
 };
 
-// `window` must have the slots tool_openDir(), side_fenbianlv(),
+// `window` must have the slots tool_openDir(), tool_pdf(), tool_duibi(bool), side_fenbianlv(),
 // side_zuozhuan(), side_youzhuan(), side_zuoyoujingxiang(),
-// side_shangxiajingxiang(), side_fangda(), side_suoxiao() and side_dongjie().
+// side_shangxiajingxiang(), side_fangda(), side_suoxiao(), side_zhezhao()
+// and side_dongjie().
 CreatedPanels createToolAndSideBars(QWidget *window, int screenWidth, int screenHeight);
+
+// Creates the compare bar, places it and connects its five signals to
+// `window`'s slots com_widget_2(), com_widget_4(), com_widget_6(),
+// com_widget_file() and com_widget_scan(). The bar starts hidden; the
+// compare view shows it.
+MyComBar *createCompareBar(QWidget *window, int screenWidth, int screenHeight);
 
 // Marks the buttons of the tools that are not built yet as unavailable.
 void markToolsNotBuiltYet(MyToolBar &toolBar, MySideBar &sideBar);

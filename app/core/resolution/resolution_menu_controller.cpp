@@ -21,7 +21,9 @@ QString windowText(const char *key)
 const char kMenuStyle[] =
     "QMenu{background-color:#ededed;border:1px solid #ededed;border-radius:10px;"
     "color:#000;padding:10px 10px;}"
-    "QMenu::item{padding-left:5px;padding-right:40px;padding-bottom:5px;font-size:14px;}";
+    "QMenu::item{padding-left:5px;padding-right:40px;padding-bottom:5px;font-size:14px;}"
+    // The entry under the mouse (or the keyboard) must stand out.
+    "QMenu::item:selected{background-color:#0296D6;color:#fff;}";
 } // namespace
 
 ResolutionMenuController::ResolutionMenuController(CameraOperations *operations)

@@ -1,13 +1,9 @@
 #include "core/startup/application_setup.h"
 
-#include "core/startup/app_settings.h"
-#include "core/startup/language_table.h"
-
 #include <QApplication>
 #include <QDir>
 #include <QFont>
 #include <QFontDatabase>
-#include <QTranslator>
 
 QString useEmbeddedFont()
 {
@@ -26,12 +22,4 @@ QString useEmbeddedFont()
         return families.first();
     }
     return QString();
-}
-
-bool installStoredLanguage(QTranslator &translator)
-{
-    const int index = languageIndexFromSetting(readSetting(QStringLiteral("dev/softwarelanguage")));
-    const bool loaded = translator.load(languageFileFor(index), QCoreApplication::applicationDirPath());
-    QCoreApplication::installTranslator(&translator);
-    return loaded;
 }

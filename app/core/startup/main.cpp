@@ -1,6 +1,7 @@
 // corvane: the document camera's live view and tools.
 
 #include "core/startup/application_setup.h"
+#include "core/startup/language_switch.h"
 #include "core/main_window/corvane.h"
 #include "core/startup/process_values.h"
 #include "core/startup/startup_options.h"
@@ -10,7 +11,6 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QTimer>
-#include <QTranslator>
 
 #include <cstdio>
 
@@ -34,13 +34,18 @@ int main(int argc, char *argv[])
 
     const StartupOptions options = parseStartupOptions(QApplication::arguments());
     if (!options.valid) {
-        std::fprintf(stderr, "%s\n", qPrintable(options.error));
-        return options.error.startsWith(QStringLiteral("Usage")) ? 0 : 2;
+        // The help text is an answer (standard output); a mistake is not.
+        const bool help = options.error.startsWith(QStringLiteral("Usage"));
+        std::fprintf(help ? stdout : stderr, "%s\n", qPrintable(options.error));
+        return help ? 0 : 2;
     }
 
+    for (const QString &ignored : options.ignoredArguments)
+        std::fprintf(stderr, "corvane: ignoring the argument \"%s\" (nothing is opened from "
+                             "the command line)\n", qPrintable(ignored));
+
     useEmbeddedFont();
-    QTranslator translator;
-    installStoredLanguage(translator);
+    LanguageSwitch::program().switchToStored();
 
     auto *window = new Corvane;
     window->show();

@@ -40,6 +40,7 @@ StartupOptions parseStartupOptions(const QStringList &arguments)
             return options;
         }
     }
+    options.ignoredArguments = parser.positionalArguments();
     options.screenshotPath = parser.value(screenshot);
     if (parser.isSet(quitAfter)) {
         bool ok = false;

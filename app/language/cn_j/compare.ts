@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>ComparePageController</name>
+    <message>
+        <source>Could not read %1 as a picture: %2</source>
+        <translation>无法将 %1 读取为图片：%2</translation>
+    </message>
+    <message>
+        <source>There is no camera picture yet.</source>
+        <translation>还没有摄像头画面。</translation>
+    </message>
+</context>
+<context>
     <name>MyComBar</name>
     <message>
         <source>erfenchuangkou</source>

@@ -104,6 +104,13 @@
     </message>
 </context>
 <context>
+    <name>MyWifiSelect</name>
+    <message>
+        <source>Enter the camera&apos;s IPv4 address, for example 192.168.1.20.</source>
+        <translation>请输入摄像头的IPv4地址，例如 192.168.1.20。</translation>
+    </message>
+</context>
+<context>
     <name>MyWifiSelectClass</name>
     <message>
         <source>MyWifiSelect</source>

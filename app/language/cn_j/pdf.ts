@@ -11,6 +11,50 @@
         <source>qing xuanze wenjian baocun weizhi</source>
         <translation>请选择文件保存位置</translation>
     </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 已存在。要替换它吗？</translation>
+    </message>
+    <message>
+        <source>Add pictures first, then compose the PDF.</source>
+        <translation>请先添加图片，再合成PDF。</translation>
+    </message>
+    <message>
+        <source>None of the pictures could be read as a JPEG picture. No PDF was written.</source>
+        <translation>没有一张图片能作为JPEG图片读取，未生成PDF。</translation>
+    </message>
+    <message>
+        <source>The PDF could not be made (not enough memory?). No PDF was written.</source>
+        <translation>无法生成PDF（内存不足？），未写入文件。</translation>
+    </message>
+    <message>
+        <source>The PDF could not be written to %1: the folder does not exist or cannot be written.</source>
+        <translation>无法将PDF写入 %1：文件夹不存在或不可写入。</translation>
+    </message>
+    <message>
+        <source>The PDF could not be written to %1: writing failed (is the disk full?).</source>
+        <translation>无法将PDF写入 %1：写入失败（磁盘已满？）。</translation>
+    </message>
+    <message>
+        <source>The PDF could not be saved as %1: that name cannot be replaced.</source>
+        <translation>无法将PDF保存为 %1：该名称无法被替换。</translation>
+    </message>
+    <message>
+        <source>%1 (cannot be read)</source>
+        <translation>%1（无法读取）</translation>
+    </message>
+    <message>
+        <source>%1 (not a JPEG picture)</source>
+        <translation>%1（不是JPEG图片）</translation>
+    </message>
+    <message>
+        <source>These pictures were left out:</source>
+        <translation>以下图片未被加入：</translation>
+    </message>
+    <message>
+        <source>These pictures are larger than a PDF page and were scaled down to fit:</source>
+        <translation>以下图片大于PDF页面的上限，已按比例缩小：</translation>
+    </message>
 </context>
 <context>
     <name>MyPDFBarClass</name>
@@ -25,6 +69,17 @@
     <message>
         <source>合成PDF</source>
         <translation>合成PDF</translation>
+    </message>
+</context>
+<context>
+    <name>PdfComposerLauncher</name>
+    <message>
+        <source>The PDF %1 was not written.</source>
+        <translation>PDF %1 未写入。</translation>
+    </message>
+    <message>
+        <source>The PDF was saved to %1, but no program could be started to show it.</source>
+        <translation>PDF已保存到 %1，但无法启动程序打开它。</translation>
     </message>
 </context>
 </TS>

@@ -59,6 +59,10 @@
         <translation>WIFI密码</translation>
     </message>
     <message>
+        <source>显示</source>
+        <translation>显示</translation>
+    </message>
+    <message>
         <source>设置路由模式</source>
         <translation>设置路由模式</translation>
     </message>

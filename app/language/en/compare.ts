@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>ComparePageController</name>
+    <message>
+        <source>Could not read %1 as a picture: %2</source>
+        <translation>Could not read %1 as a picture: %2</translation>
+    </message>
+    <message>
+        <source>There is no camera picture yet.</source>
+        <translation>There is no camera picture yet.</translation>
+    </message>
+</context>
+<context>
     <name>MyComBar</name>
     <message>
         <source>erfenchuangkou</source>

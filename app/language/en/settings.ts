@@ -59,6 +59,10 @@
         <translation>Wi-Fi password</translation>
     </message>
     <message>
+        <source>显示</source>
+        <translation>Show</translation>
+    </message>
+    <message>
         <source>设置路由模式</source>
         <translation>Set router mode</translation>
     </message>

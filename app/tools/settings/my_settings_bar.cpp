@@ -11,16 +11,26 @@
 
 #include <QEvent>
 #include <QFileDialog>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QListView>
+#include <QPainter>
 #include <QPainterPath>
 #include <QRegion>
 
 namespace {
-const char kDialogStyle[] = "QDialog#MySettingsBarClass{background-color:#ededed;";
+const char kDialogStyle[] = "QDialog#MySettingsBarClass{background-color:#ededed;}";
+// The dialog is as grey as the window behind it; an edge in the accent
+// colour shows where it ends.
+const char kEdgeColour[] = "#0296D6";
+constexpr int kCornerRadius = 10;
 const char kButtonStyle[] = "background-color:#fff;border:1px solid #0296D6;border-radius:3px;"
                             "padding:5px;color:#0296D6";
 const char kChooseButtonStyle[] = "QPushButton{background-color:#fff;border:1px solid #0296D6;"
                                   "border-radius:3px;padding:5px;color:#0296D6}";
+const char kRevealButtonStyle[] = "QPushButton{background-color:#fff;border:1px solid #0296D6;"
+                                  "border-radius:3px;padding:5px;color:#0296D6}"
+                                  "QPushButton:checked{background-color:#0296D6;color:#fff}";
 const char kFolderFieldStyle[] = "background-color:#fff;border:1px solid #fff;border-radius:2px;"
                                  "color:rgb(115,115,108);font-size:14px;padding:5px 10px;";
 
@@ -74,7 +84,7 @@ void MySettingsBar::applyLookAndShape()
     setWindowModality(Qt::ApplicationModal);
     setStyleSheet(QString::fromLatin1(kDialogStyle));
     QPainterPath outline;
-    outline.addRoundedRect(QRectF(rect()), 10, 10);
+    outline.addRoundedRect(QRectF(rect()), kCornerRadius, kCornerRadius);
     setMask(QRegion(outline.toFillPolygon().toPolygon()));
 
     const QString buttonStyle = QString::fromLatin1(kButtonStyle);
@@ -83,6 +93,7 @@ void MySettingsBar::applyLookAndShape()
                                 ui_->pushButton_close})
         button->setStyleSheet(buttonStyle);
     ui_->pushButton_baocun->setStyleSheet(QString::fromLatin1(kChooseButtonStyle));
+    ui_->pushButton_show_password->setStyleSheet(QString::fromLatin1(kRevealButtonStyle));
     ui_->lineEdit_baocun->setStyleSheet(QString::fromLatin1(kFolderFieldStyle));
     // The popup rows only take their style sheet height with a list view of
     // their own.
@@ -91,6 +102,13 @@ void MySettingsBar::applyLookAndShape()
 
 void MySettingsBar::connectButtons()
 {
+    // A dialog makes its first button the default for Enter, which would
+    // switch autofocus from the password field; Enter goes where the
+    // keyboard is instead (keyPressEvent and eventFilter).
+    for (QPushButton *button : findChildren<QPushButton *>()) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
     connect(ui_->pushButton_duijiao_set, &QPushButton::clicked, this,
             [this] { report(actions_.setAutoFocus(true)); });
     connect(ui_->pushButton_duijiao_reset, &QPushButton::clicked, this,
@@ -100,6 +118,31 @@ void MySettingsBar::connectButtons()
     connect(ui_->pushButton_wifi_set_route, &QPushButton::clicked, this,
             &MySettingsBar::func_set_sta_mode);
     connect(ui_->pushButton_close, &QPushButton::clicked, this, &QWidget::close);
+
+    // Enter in either Wi-Fi field means "join the router" (eventFilter); it
+    // adds nothing to the list of names.
+    ui_->wifi_name->setInsertPolicy(QComboBox::NoInsert);
+    // The combo box takes the keys for its field (its focus proxy) and hands
+    // them on directly; both are watched.
+    ui_->wifi_password->installEventFilter(this);
+    ui_->wifi_name->installEventFilter(this);
+    ui_->wifi_name->lineEdit()->installEventFilter(this);
+    // The password is masked on a projected screen unless asked for.
+    connect(ui_->pushButton_show_password, &QPushButton::toggled, this, [this](bool shown) {
+        ui_->wifi_password->setEchoMode(shown ? QLineEdit::Normal : QLineEdit::Password);
+    });
+}
+
+void MySettingsBar::joinRouterFromKeyboard()
+{
+    // An empty field gets the keyboard: Enter after the name leads on to
+    // the password, as in any form.
+    if (ui_->wifi_name->currentText().isEmpty())
+        ui_->wifi_name->setFocus();
+    else if (ui_->wifi_password->text().isEmpty())
+        ui_->wifi_password->setFocus();
+    else
+        func_set_sta_mode();
 }
 
 void MySettingsBar::startNetworkList(const NetworkListCommand &command)
@@ -183,6 +226,45 @@ void MySettingsBar::report(SetupOutcome outcome)
     case SetupOutcome::NothingToDo:
         break;
     }
+}
+
+void MySettingsBar::keyPressEvent(QKeyEvent *event)
+{
+    // Enter presses the button that has the focus, and no other.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (auto *button = qobject_cast<QPushButton *>(focusWidget()))
+            button->click();
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+bool MySettingsBar::eventFilter(QObject *watched, QEvent *event)
+{
+    // Taken before the field sees it: an editable combo box would pass its
+    // field's Enter on a second time.
+    if (event->type() == QEvent::KeyPress
+        && (watched == ui_->wifi_password || watched == ui_->wifi_name
+            || watched == ui_->wifi_name->lineEdit())) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            joinRouterFromKeyboard();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void MySettingsBar::paintEvent(QPaintEvent *event)
+{
+    QDialog::paintEvent(event);
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(QLatin1String(kEdgeColour)), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), kCornerRadius - 1,
+                            kCornerRadius - 1);
 }
 
 void MySettingsBar::changeEvent(QEvent *event)

@@ -12,6 +12,10 @@
 // network the lister does not see (or a system without a lister) can still
 // be entered.
 //
+// Enter in the Wi-Fi name or password field joins the router, Enter on a
+// focused button presses that button, and no button is a default. The
+// password shows masked until its reveal button is pressed.
+//
 // Thread rules: GUI thread only. The camera calls block it for the
 // library's time-outs; the network lister runs as a child process watched
 // by the event loop.
@@ -51,10 +55,14 @@ public slots:
 
 protected:
     void changeEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void applyLookAndShape();
     void connectButtons();
+    void joinRouterFromKeyboard();
     void startNetworkList(const NetworkListCommand &command);
     void loadLanguage();
     void loadSavePath();

@@ -19,6 +19,13 @@ constexpr uint16_t kNetworkParamsCode = 0x1010;
 
 const char *printable(const char *text) { return text ? text : ""; }
 
+// Diagnostics end up in terminals, logs and bug reports: the password is
+// never printed, only whether there is one.
+const char *maskedPassword(const char *password)
+{
+    return password && *password ? "********" : "";
+}
+
 int sendNetworkParams(const char *ip, int mode, const char *ssid, const char *password,
                       const char *staticIp)
 {
@@ -26,10 +33,10 @@ int sendNetworkParams(const char *ip, int mode, const char *ssid, const char *pa
     if (!payload)
         return 0;
     if (staticIp)
-        std::printf("ssid %s, pass %s, static ip:%s\n", printable(ssid), printable(password),
+        std::printf("ssid %s, pass %s, static ip:%s\n", printable(ssid), maskedPassword(password),
                     staticIp);
     else
-        std::printf("ssid %s, pass %s\n", printable(ssid), printable(password));
+        std::printf("ssid %s, pass %s\n", printable(ssid), maskedPassword(password));
     Frame9999Request request;
     request.code = kNetworkParamsCode;
     request.a2 = static_cast<uint32_t>(payload->size());

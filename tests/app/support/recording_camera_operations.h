@@ -10,7 +10,7 @@
 #include <QVector>
 
 struct SentCommand {
-    QByteArray name; // "autofocus", "ap", "clear", "getres", "setres"
+    QByteArray name; // "find", "autofocus", "ap", "clear", "getres", "setres"
     QByteArray ip;
     int a = 0;
     int b = 0;
@@ -24,7 +24,15 @@ public:
     bool answersResolutions = true;
     QVector<QSize> offered;
     QList<SentCommand> sent;
+    QByteArray answeringIp; // what findCamera reports when result > 0
 
+    int findCamera(const QByteArray &address, QByteArray &answering) override
+    {
+        sent.append({"find", address, 0, 0, {}, {}});
+        if (result > 0)
+            answering = answeringIp;
+        return result;
+    }
     int setAutoFocus(const QByteArray &ip, int on) override
     {
         sent.append({"autofocus", ip, on, 0, {}, {}});

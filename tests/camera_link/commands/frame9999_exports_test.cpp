@@ -146,6 +146,13 @@ TEST(Frame9999Exports, ResultsComeFromTheReply)
 TEST(Frame9999Exports, PayloadsOfNetworkAndUpdateCommands)
 {
     START_CAMERA(cam, "127.21.22.1");
+    // The diagnostics name the network but never print the password.
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(QV_SendApParamsWithIp(cam.ip(), 0x302, "office", "secret!!", "10.1.1.5"), 1);
+    EXPECT_EQ(QV_SendApParams(cam.ip(), 2, "office", "secret!!"), 1);
+    const std::string printed = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(printed, "ssid office, pass ********, static ip:10.1.1.5\n"
+                       "ssid office, pass ********\n");
     EXPECT_EQ(QV_SendApParamsWithIp(cam.ip(), 0x302, "office", "secret!!", "10.1.1.5"), 1);
     camsim::NetworkParams n = cam.state.settings().network;
     EXPECT_EQ(n.mode, 2);

@@ -8,6 +8,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <string>
+#include <sys/wait.h>
+#include <utility>
+
 namespace {
 
 using namespace camsim;
@@ -104,6 +109,27 @@ TEST(SimCommandHandler, UnknownCodesKeepGenericValues)
     ASSERT_TRUE(reply);
     EXPECT_EQ(le32At(&(*reply)[8]), 42u);
     EXPECT_EQ(le16At(&(*reply)[2]), 0x0777);
+}
+
+// camsim's standard output for these arguments, and its exit status.
+std::pair<int, std::string> runCamsim(const std::string &arguments)
+{
+    FILE *pipe = popen((std::string(CAMSIM_PATH) + " " + arguments + " 2>/dev/null").c_str(), "r");
+    std::string output;
+    char chunk[512];
+    for (size_t n; pipe && (n = fread(chunk, 1, sizeof chunk, pipe)) > 0;)
+        output.append(chunk, n);
+    const int raw = pipe ? pclose(pipe) : -1;
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, output};
+}
+
+TEST(Camsim, HelpGoesToStandardOutputAndMistakesDoNot)
+{
+    auto [status, output] = runCamsim("--help");
+    EXPECT_EQ(status, 0);
+    EXPECT_NE(output.find("usage: camsim"), std::string::npos) << output;
+    EXPECT_NE(output.find("--transport"), std::string::npos) << output;
+    EXPECT_EQ(runCamsim("--no-such-option"), std::make_pair(2, std::string()));
 }
 
 } // namespace

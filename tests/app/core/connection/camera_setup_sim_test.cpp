@@ -7,6 +7,9 @@
 #include "command/sim_command_side.h"
 
 #include "core/startup/app_settings.h"
+#include "core/connection/broadcast_address_source.h"
+#include "core/connection/my_wifi_select.h"
+#include "core/connection/preview_resolution_request.h"
 #include "message_box_catcher.h"
 #include "tools/settings/my_settings_bar.h"
 #include "core/startup/process_values.h"
@@ -21,6 +24,8 @@
 #include <QtTest>
 
 #include <memory>
+#include <set>
+#include <string>
 
 namespace {
 // A simulated camera answering on one loopback address for one test.
@@ -36,6 +41,7 @@ public:
     ~SimulatedCamera() { processValues().cameraIp.clear(); }
 
     bool started() const { return started_; }
+    const camsim::SimCommandSide &side() const { return side_; }
     // Requests still reach the camera; only the answers are lost.
     void neverAnswer(int code = camsim::kAnyCode)
     {
@@ -49,8 +55,29 @@ private:
     bool started_ = false;
 };
 
-// The command code of the set-resolution request.
+// The command codes of the set-resolution request and the version query.
 constexpr int kSetResolutionCode = 8;
+constexpr int kVersionCode = 0x1002;
+
+// An exchange is a request and its retries: one sender, one sequence
+// number. Returns the first one that another exchange interrupted, or "".
+QString interruptedExchange(const std::vector<camsim::SimRequest> &log)
+{
+    std::set<std::string> seen;
+    std::string current;
+    for (const camsim::SimRequest &request : log) {
+        const std::string key = request.from + " seq " + std::to_string(request.seq);
+        if (key != current && !seen.insert(current = key).second)
+            return QString::fromStdString(key);
+    }
+    return QString();
+}
+
+bool searchIsMidExchange(const camsim::SimCommandSide &camera)
+{
+    const std::vector<camsim::SimRequest> log = camera.received();
+    return !log.empty() && log.back().code == kVersionCode;
+}
 
 MySettingsBarSeams quietSeams()
 {
@@ -201,6 +228,43 @@ private slots:
         QVERIFY(controller.menu() == nullptr);
         QCOMPARE(boxes.boxes.size(), 1);
         QCOMPARE(boxes.boxes[0].text, QString("Get Resolution Fail, Please Obtain Again"));
+    }
+
+    void searchAndCameraCommandsTakeTurns()
+    {
+        // The search never gets an answer, so each of its queries is three
+        // requests over about 1.5 s; every command of the settings dialog,
+        // the resolution menu and the live view's start is sent while one of
+        // those is under way, and must wait for it to end.
+        SimulatedCamera camera("127.6.8.1");
+        QVERIFY(camera.started());
+        camera.neverAnswer(kVersionCode);
+        camera.state.setResolutions({{3840, 2880, 30}, {1920, 1080, 30}});
+        MyWifiSelect search(std::make_unique<FixedBroadcastSource>("127.6.8.1"),
+                            CameraSearchWorker::libraryQuery());
+        MessageBoxCatcher boxes;
+        MySettingsBar dialog(quietSeams());
+        ResolutionMenuController resolutions;
+        search.btn_sousuo_ip_start();
+
+        const std::vector<std::function<void()>> commands = {
+            [&] { button(dialog, "pushButton_duijiao_set")->click(); },
+            [&] { QVERIFY(resolutions.openMenu(nullptr, QSize(), 1080)); },
+            [&] { resolutions.changeResolution(nullptr, resolutions.menu()->actions().at(1)); },
+            [&] { QVERIFY(askForLargestPicture(QStringLiteral("127.6.8.1")) != 0); },
+        };
+        for (const auto &command : commands) {
+            QTRY_VERIFY_WITH_TIMEOUT(searchIsMidExchange(camera.side()), 10000);
+            command();
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(searchIsMidExchange(camera.side()), 10000);
+        search.finish();
+
+        const QString interrupted = interruptedExchange(camera.side().received());
+        QVERIFY2(interrupted.isEmpty(), qPrintable("interrupted exchange: " + interrupted));
+        QCOMPARE(boxes.boxes.size(), 1);
+        QCOMPARE(boxes.boxes[0].text, QString("set success"));
+        QCOMPARE(camera.state.currentResolution().width, 3840);
     }
 };
 

@@ -74,18 +74,30 @@ private slots:
         camera.stop();
     }
 
-    void searchWithoutCameraKeepsQuerying()
+    void searchWithoutAnswerKeepsQueryingAndLogsOnce()
     {
         writeSetting("wifi/sta_ip", QString());
+        camsim::SimCameraState state;
+        camsim::SimCommandSide camera(state);
+        camsim::CommandSideOptions options;
+        options.bindAddress = "127.31.2.1";
+        QVERIFY2(camera.start(options), camera.error().c_str());
+        camera.faults().add({camsim::kAnyCode, camsim::FaultKind::NoReply, camsim::kForever});
+
         auto dialog = dialogSearching(QStringLiteral("127.31.2.1"));
         unanswered = 0;
         previousHandler = qInstallMessageHandler(countUnanswered);
         dialog->findChild<QPushButton *>("pushButton_sousuo_ip_start")->click();
-        QTRY_VERIFY_WITH_TIMEOUT(unanswered.load() >= 2, 15000);
+        // A third query has started, so two unanswered ones (three tries
+        // each) have come back to the dialog.
+        QTRY_VERIFY_WITH_TIMEOUT(camera.received().size() >= 7, 20000);
         qInstallMessageHandler(previousHandler);
+        QCOMPARE(unanswered.load(), 1);
         QVERIFY(dialog->searchTimer()->isActive());
         QVERIFY(dialog->foundIp().isEmpty());
         QVERIFY(dialog->addressText().isEmpty());
+        dialog.reset();
+        camera.stop();
     }
 };
 

@@ -10,6 +10,7 @@
 #include "core/startup/process_values.h"
 #include "core/main_window/status_banner.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
@@ -17,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <QToolButton>
+#include <QWindow>
 #include <QtTest>
 
 namespace {
@@ -83,6 +85,9 @@ private slots:
         QVERIFY(side->isHidden());
         QVERIFY(!w.panelsShown());
         QVERIFY(w.connectionDialog()->isVisible());
+        // In front of the window for the window system, with the keyboard.
+        QCOMPARE(w.connectionDialog()->windowHandle()->transientParent(), w.windowHandle());
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget *>(w.connectionDialog()));
         QVERIFY(!w.workerThread()->isRunning());
         QVERIFY(w.previewHandle() == nullptr);
     }

@@ -87,15 +87,16 @@ private slots:
     {
         MyToolBar &tools = *window_->toolBar();
         for (auto b : {MyToolBar::Annotate, MyToolBar::RecordVideo, MyToolBar::RecordScreen,
-                       MyToolBar::Photo, MyToolBar::Compare, MyToolBar::Pdf, MyToolBar::BarCode})
+                       MyToolBar::Photo, MyToolBar::BarCode})
             QVERIFY(!tools.isAvailable(b));
         QVERIFY(tools.isAvailable(MyToolBar::Folder));
+        QVERIFY(tools.isAvailable(MyToolBar::Pdf));
         MySideBar &side = *window_->sideBar();
-        for (auto b : {MySideBar::Deskew, MySideBar::Crop, MySideBar::Curtain})
+        for (auto b : {MySideBar::Deskew, MySideBar::Crop})
             QVERIFY(!side.isAvailable(b));
         for (auto b : {MySideBar::Resolution, MySideBar::RotateLeft, MySideBar::RotateRight,
                        MySideBar::ZoomIn, MySideBar::ZoomOut, MySideBar::MirrorLeftRight,
-                       MySideBar::MirrorTopBottom, MySideBar::Freeze})
+                       MySideBar::MirrorTopBottom, MySideBar::Curtain, MySideBar::Freeze})
             QVERIFY(side.isAvailable(b));
         QCOMPARE(side.captionFor(MySideBar::RotateRight),
                  QCoreApplication::translate("MySideBar", "youzhuan") + "  (Ctrl+Right)");

@@ -138,6 +138,18 @@ private slots:
                  QRect(90, 60, 200, 500));
     }
 
+    void entryUnderTheMouseIsHighlighted()
+    {
+        RecordingCameraOperations camera;
+        camera.offered = kOffered;
+        ResolutionMenuController controller(&camera);
+        QMenu *menu = controller.openMenu(nullptr, QSize(), 1080);
+        const QRect row = menu->actionGeometry(menu->actions().at(2));
+        menu->setActiveAction(menu->actions().at(2));
+        QCOMPARE(menu->grab().toImage().pixelColor(row.right() - 8, row.center().y()),
+                 QColor("#0296D6"));
+    }
+
     void secondOpeningReplacesTheFirstMenu()
     {
         RecordingCameraOperations camera;

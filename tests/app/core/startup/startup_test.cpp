@@ -1,13 +1,13 @@
-// Start-up: command-line options, the embedded font and the stored language.
+// Start-up: command-line options, the embedded font and the language switch.
 
 #include "core/startup/app_settings.h"
 #include "core/startup/application_setup.h"
+#include "core/startup/language_switch.h"
 #include "core/startup/startup_options.h"
 
 #include <QApplication>
 #include <QFontInfo>
 #include <QTemporaryDir>
-#include <QTranslator>
 #include <QtTest>
 
 class StartupTest : public QObject {
@@ -66,30 +66,34 @@ private slots:
         QCOMPARE(QFontInfo(QApplication::font()).family(), family);
     }
 
-    void storedLanguageChoosesTheTranslation()
+    void everySwitchReplacesTheOneTranslator()
     {
-        const QString key = QStringLiteral("luyin");
-        {
+        // The stored choice, then Chinese, then a language without a file
+        // (French) or outside the table: the source texts show, not an
+        // earlier language.
+        const auto shown = [] { return QCoreApplication::translate("Corvane", "luyin"); };
+        LanguageSwitch &program = LanguageSwitch::program();
+        for (const char *missing : {"3", "13"}) {
             writeSetting("dev/softwarelanguage", "2");
-            QTranslator translator;
-            QVERIFY(installStoredLanguage(translator));
-            QCOMPARE(QCoreApplication::translate("Corvane", "luyin"), QStringLiteral("Sound recording"));
-            QCOMPARE(QCoreApplication::translate("CorvaneClass", "设置"), QStringLiteral("Settings"));
+            QVERIFY(program.switchToStored());
+            QCOMPARE(shown(), QStringLiteral("Sound recording"));
+            QVERIFY(program.switchTo(0));
+            writeSetting("dev/softwarelanguage", missing);
+            QVERIFY(!program.switchToStored());
+            QCOMPARE(shown(), QStringLiteral("luyin"));
+            QCOMPARE(QCoreApplication::translate("CorvaneClass", "设置"), QString::fromUtf8("设置"));
         }
-        {
-            // Outside the table: no file, the source texts show.
-            writeSetting("dev/softwarelanguage", "13");
-            QTranslator translator;
-            QVERIFY(!installStoredLanguage(translator));
-            QCOMPARE(QCoreApplication::translate("Corvane", "luyin"), key);
-        }
-        {
-            // Not a number: index 0, Simplified Chinese.
-            writeSetting("dev/softwarelanguage", "zh");
-            QTranslator translator;
-            QVERIFY(installStoredLanguage(translator));
-            QVERIFY(QCoreApplication::translate("Corvane", "luyin") != key);
-        }
+        writeSetting("dev/softwarelanguage", "zh"); // not a number: Simplified Chinese
+        QVERIFY(program.switchToStored());
+        QVERIFY(shown() != QStringLiteral("luyin") && shown() != QStringLiteral("Sound recording"));
+    }
+
+    void fileNamesFromTheDesktopAreIgnoredNotFatal()
+    {
+        const StartupOptions o = parse({"/home/me/scan.jpg", "--quit-after", "1", "other.pdf"});
+        QVERIFY(o.valid);
+        QCOMPARE(o.ignoredArguments, QStringList({"/home/me/scan.jpg", "other.pdf"}));
+        QCOMPARE(o.quitAfterSeconds, 1.0);
     }
 };
 

@@ -1,8 +1,10 @@
-// The settings dialog on a recording camera and stand-in seams: its form,
-// the language and save-folder rules, the scan-enhancement switch, the
-// camera buttons' boxes and the background network list.
+// The settings dialog on a recording camera and stand-in seams: its form and
+// look, its keyboard, the language and save-folder rules, the
+// scan-enhancement switch, the camera buttons' boxes and the background
+// network list.
 
 #include "core/startup/app_settings.h"
+#include "core/startup/language_table.h"
 #include "message_box_catcher.h"
 #include "tools/settings/my_settings_bar.h"
 #include "core/connection/nmcli_network_parser.h"
@@ -10,7 +12,10 @@
 #include "recording_camera_operations.h"
 
 #include <QComboBox>
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -119,7 +124,6 @@ private slots:
         QVERIFY(dialog.windowFlags().testFlag(Qt::Tool));
         QVERIFY(dialog.windowFlags().testFlag(Qt::FramelessWindowHint));
         QCOMPARE(dialog.windowModality(), Qt::ApplicationModal);
-        QCOMPARE(dialog.styleSheet(), QString("QDialog#MySettingsBarClass{background-color:#ededed;"));
         QVERIFY(!dialog.mask().isEmpty());
         QVERIFY(!dialog.mask().contains(QPoint(0, 0)));
         QVERIFY(dialog.mask().contains(QPoint(300, 247)));
@@ -308,8 +312,77 @@ private slots:
         QCOMPARE(title, QString("MySettingsBarClass|MySettingsBar"));
         QCOMPARE(index, 4);
         // Style sheets are not texts: no translation may rewrite them.
-        QVERIFY2(popupStyle.startsWith("QComboBox QAbstractItemView{"), qPrintable(popupStyle));
+        QVERIFY2(popupStyle.contains("QComboBox QAbstractItemView{"), qPrintable(popupStyle));
         QCOMPARE(button(dialog, "pushButton_close")->text(), QString("关闭"));
+    }
+
+    void greyBackgroundAppliesWithAVisibleEdge()
+    {
+        MySettingsBar dialog(seams());
+        const QImage shown = dialog.grab().toImage();
+        // Between the software group and the close button: the dialog's own
+        // grey, which only a style text Qt can parse gives it.
+        QCOMPARE(shown.pixelColor(300, 443), QColor("#ededed"));
+        QCOMPARE(shown.pixelColor(1, 247), QColor("#0296D6"));
+        QCOMPARE(shown.pixelColor(300, 492), QColor("#0296D6"));
+    }
+
+    void enterInTheWifiFieldsJoinsTheRouterAndNothingElse()
+    {
+        MessageBoxCatcher boxes;
+        MySettingsBar dialog(seams());
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        // Keys go where the window system sends them: to the focus widget.
+        const auto type = [](const char *text, bool enter) {
+            QTest::keyClicks(QApplication::focusWidget(), text);
+            if (enter)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        };
+        part<QLineEdit>(dialog, "wifi_password")->setFocus();
+        type("secret12", true); // no name yet: the name field takes the keyboard
+        QVERIFY(networkName(dialog)->hasFocus());
+        type("Home Net", true);
+        QCOMPARE(camera_.sent.size(), 1);
+        QCOMPARE(camera_.sent[0].name, QByteArray("ap"));
+        QCOMPARE(camera_.sent[0].ssid, QByteArray("Home Net"));
+        QCOMPARE(camera_.sent[0].password, QByteArray("secret12"));
+        QCOMPARE(boxes.boxes.size(), 1);
+    }
+
+    void passwordIsMaskedUntilRevealed()
+    {
+        MySettingsBar dialog(seams());
+        auto *password = part<QLineEdit>(dialog, "wifi_password");
+        password->setText("secret12");
+        QVERIFY(!password->displayText().contains("secret"));
+        button(dialog, "pushButton_show_password")->click();
+        QCOMPARE(password->displayText(), QString("secret12"));
+        button(dialog, "pushButton_show_password")->click();
+        QVERIFY(!password->displayText().contains("secret"));
+    }
+
+    void captionsFitTheirLongestTranslationAndTheListShowsFiveRows()
+    {
+        MySettingsBar dialog(seams());
+        for (int language : {0, 2}) {
+            QTranslator translator;
+            QVERIFY(translator.load(languageFileFor(language), QCoreApplication::applicationDirPath()));
+            QCoreApplication::installTranslator(&translator);
+            QCoreApplication::processEvents();
+            for (QLabel *label : dialog.findChildren<QLabel *>())
+                QVERIFY2(label->sizeHint().width() <= label->width(), qPrintable(label->text()));
+            for (QPushButton *b : dialog.findChildren<QPushButton *>())
+                QVERIFY2(b->sizeHint().width() <= b->width(), qPrintable(b->text()));
+            QCoreApplication::removeTranslator(&translator);
+        }
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        languageBox(dialog)->showPopup();
+        QAbstractItemView *list = languageBox(dialog)->view();
+        QTRY_VERIFY(list->isVisible());
+        QCOMPARE(list->viewport()->height() / list->sizeHintForRow(0), 5);
+        languageBox(dialog)->hidePopup();
     }
 };
 

@@ -1,0 +1,7 @@
+#include "core/connection/command_lane.h"
+
+CommandLane &CommandLane::shared()
+{
+    static CommandLane lane;
+    return lane;
+}

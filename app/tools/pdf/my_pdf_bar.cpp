@@ -1,0 +1,231 @@
+#include "tools/pdf/my_pdf_bar.h"
+
+#include "ui_my_pdf_bar.h"
+
+#include "core/main_window/message_box_presenter.h"
+#include "tools/pdf/pdf_start_folder.h"
+#include "tools/pdf/picture_thumbnail.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QListWidgetItem>
+#include <QMessageBox>
+
+namespace {
+
+const QSize kThumbnailSize(100, 100);
+
+MyPDFBarSeams &defaultSeams()
+{
+    static MyPDFBarSeams seams;
+    return seams;
+}
+
+QStringList choosePicturesWithDialog(QWidget *parent, const QString &caption,
+                                     const QString &startFolder, const QString &filter)
+{
+    return QFileDialog::getOpenFileNames(parent, caption, startFolder, filter);
+}
+
+QString chooseOutputWithDialog(QWidget *parent, const QString &caption,
+                               const QString &startFolder, const QString &filter)
+{
+    // Not the static getSaveFileName: only a dialog object takes a default
+    // suffix, and it adds it before it asks about replacing a file.
+    QFileDialog dialog(parent, caption, startFolder, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+bool askWithMessageBox(QWidget *parent, const QString &question)
+{
+    return QMessageBox::question(parent, QStringLiteral("PDF"), question,
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+           == QMessageBox::Yes;
+}
+
+MyPDFBarSeams completed(MyPDFBarSeams seams)
+{
+    if (!seams.choosePictures)
+        seams.choosePictures = choosePicturesWithDialog;
+    if (!seams.chooseOutput)
+        seams.chooseOutput = chooseOutputWithDialog;
+    if (!seams.mayReplace)
+        seams.mayReplace = askWithMessageBox;
+    return seams;
+}
+
+QString nativeList(const QStringList &paths)
+{
+    QStringList lines;
+    for (const QString &path : paths)
+        lines << QDir::toNativeSeparators(path);
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+MyPDFBar::MyPDFBar(QWidget *parent) : MyPDFBar(defaultSeams(), parent) {}
+
+MyPDFBar::MyPDFBar(const MyPDFBarSeams &seams, QWidget *parent)
+    : QDialog(parent), ui_(std::make_unique<Ui::MyPDFBarClass>()), seams_(completed(seams))
+{
+    ui_->setupUi(this);
+    setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
+    setWindowTitle(QStringLiteral("PDF"));
+    ui_->widget_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // Return in the list must not press a button.
+    ui_->btn_add->setAutoDefault(false);
+    ui_->btn_compose_pdf->setAutoDefault(false);
+    connect(ui_->btn_add, SIGNAL(clicked()), this, SLOT(slots_addImage()));
+    connect(ui_->btn_compose_pdf, SIGNAL(clicked()), this, SLOT(slots_composePDF()));
+}
+
+MyPDFBar::~MyPDFBar() = default;
+
+void MyPDFBar::setDefaultSeamsForTests(const MyPDFBarSeams &seams)
+{
+    defaultSeams() = seams;
+}
+
+void MyPDFBar::slots_addImage()
+{
+    const QStringList chosen =
+        seams_.choosePictures(this, tr("qing xuanze tupian"), pdfStartFolder(),
+                              QStringLiteral("Images (*.jpg *.jpeg)"));
+    for (const QString &path : chosen)
+        addPicture(path);
+}
+
+void MyPDFBar::addPicture(const QString &path)
+{
+    auto *item = new QListWidgetItem(pictureThumbnail(path, kThumbnailSize), QString());
+    item->setSizeHint(kThumbnailSize);
+    item->setToolTip(QDir::toNativeSeparators(path));
+    ui_->widget_list->addItem(item);
+    imagePaths_.append(path);
+}
+
+void MyPDFBar::removeSelectedPictures()
+{
+    // From the end, so the rows still to remove keep their numbers.
+    for (int row = ui_->widget_list->count() - 1; row >= 0; --row) {
+        if (ui_->widget_list->item(row)->isSelected()) {
+            delete ui_->widget_list->takeItem(row);
+            imagePaths_.removeAt(row);
+        }
+    }
+}
+
+void MyPDFBar::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Delete || event->key() == Qt::Key_Backspace) {
+        removeSelectedPictures();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+QString MyPDFBar::chooseOutputFile()
+{
+    QString fileName = seams_.chooseOutput(this, tr("qing xuanze wenjian baocun weizhi"),
+                                           pdfStartFolder(),
+                                           QStringLiteral("PDF files (*.pdf)"));
+    if (fileName.isEmpty() || !QFileInfo(fileName).suffix().isEmpty())
+        return fileName;
+    fileName += QStringLiteral(".pdf");
+    // The chooser asked about the name as typed, not about this one.
+    if (QFileInfo::exists(fileName)
+        && !seams_.mayReplace(this, tr("%1 already exists. Do you want to replace it?")
+                                        .arg(QDir::toNativeSeparators(fileName))))
+        return QString();
+    return fileName;
+}
+
+void MyPDFBar::slots_composePDF()
+{
+    if (imagePaths_.isEmpty()) {
+        MessageBoxPresenter::information(this, windowTitle(),
+                                         tr("Add pictures first, then compose the PDF."));
+        return;
+    }
+    const QString fileName = chooseOutputFile();
+    if (fileName.isEmpty())
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const JpegPdfWriter::Outcome outcome = JpegPdfWriter().write(imagePaths_, fileName);
+    QApplication::restoreOverrideCursor();
+    report(outcome, fileName);
+    if (outcome.written())
+        emit pdf_signals_openfile(fileName);
+}
+
+void MyPDFBar::report(const JpegPdfWriter::Outcome &outcome, const QString &fileName)
+{
+    const QString shownName = QDir::toNativeSeparators(fileName);
+    QString problem;
+    switch (outcome.failure) {
+    case JpegPdfWriter::Failure::None:
+        break;
+    case JpegPdfWriter::Failure::NoPictures:
+        problem = tr("Add pictures first, then compose the PDF.");
+        break;
+    case JpegPdfWriter::Failure::NoPictureLoaded:
+        problem = tr("None of the pictures could be read as a JPEG picture. No PDF was written.");
+        break;
+    case JpegPdfWriter::Failure::LibraryFailure:
+        problem = tr("The PDF could not be made (not enough memory?). No PDF was written.");
+        break;
+    case JpegPdfWriter::Failure::CannotCreateFile:
+        problem = tr("The PDF could not be written to %1: the folder does not exist or cannot be "
+                     "written.").arg(shownName);
+        break;
+    case JpegPdfWriter::Failure::CannotWriteFile:
+        problem = tr("The PDF could not be written to %1: writing failed (is the disk full?).")
+                      .arg(shownName);
+        break;
+    case JpegPdfWriter::Failure::CannotReplaceFile:
+        problem = tr("The PDF could not be saved as %1: that name cannot be replaced.")
+                      .arg(shownName);
+        break;
+    }
+
+    QStringList skipped;
+    for (const JpegPdfWriter::SkippedPicture &picture : outcome.skipped)
+        skipped << (picture.problem == JpegPdfWriter::PictureProblem::Unreadable
+                        ? tr("%1 (cannot be read)")
+                        : tr("%1 (not a JPEG picture)"))
+                       .arg(QDir::toNativeSeparators(picture.path));
+    QStringList parts;
+    if (!problem.isEmpty())
+        parts << problem;
+    if (!skipped.isEmpty())
+        parts << tr("These pictures were left out:") + QLatin1Char('\n') + skipped.join('\n');
+    if (!outcome.scaledToFit.isEmpty())
+        parts << tr("These pictures are larger than a PDF page and were scaled down to fit:")
+                     + QLatin1Char('\n') + nativeList(outcome.scaledToFit);
+    if (parts.isEmpty())
+        return;
+    const QString text = parts.join(QStringLiteral("\n\n"));
+    if (problem.isEmpty() && skipped.isEmpty())
+        MessageBoxPresenter::information(this, windowTitle(), text);
+    else
+        MessageBoxPresenter::warning(this, windowTitle(), text);
+}
+
+void MyPDFBar::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        ui_->retranslateUi(this);
+        setWindowTitle(QStringLiteral("PDF"));
+    }
+    QDialog::changeEvent(event);
+}
