@@ -32,6 +32,9 @@ const std::vector<Command> &commandTable();
 int runDetect(const std::vector<std::string> &arguments);
 void helpDetect(std::FILE *to);
 
+int runCodes(const std::vector<std::string> &arguments);
+void helpCodes(std::FILE *to);
+
 } // namespace scan
 
 #endif
