@@ -385,9 +385,11 @@ void Corvane::setWidgetStateTextClear()
 
 void Corvane::startWifiVideo(QString send_ip)
 {
+    // The dialog goes first: it raises this window, and the panels shown
+    // next must end up above it.
+    wifiSelect_->finish();
     sideShowAndHide();
     ui_->btn_side->show();
-    wifiSelect_->finish();
     processValues().cameraIp = send_ip;
     const QByteArray address = send_ip.toLocal8Bit();
     previewHandle_ = QV_StartPreview(address.constData());
