@@ -5,14 +5,15 @@
 // layout), a 2560x1600 laptop 1280x800 (the small one). Everything is laid
 // out in logical pixels and drawn with twice as many screen pixels: the
 // window still covers the screen, the panels stay on it, every icon comes
-// from its @2x picture, the live picture uses every screen pixel, and no text
-// is cut off, in English or Chinese.
+// from its @2x picture, the live and compare pictures use every screen
+// pixel, and no text is cut off, in English or Chinese.
 
 #include "core/main_window/corvane.h"
 #include "core/main_window/hover_tip.h"
 #include "core/startup/app_settings.h"
 #include "core/startup/application_setup.h"
 #include "core/startup/language_switch.h"
+#include "tools/compare/compare_page_controller.h"
 #include "core/connection/my_wifi_select.h"
 #include "imaging/side_bar/my_side_bar.h"
 #include "tools/annotate/my_annotate_bar.h"
@@ -270,6 +271,25 @@ private slots:
         const QRect middle(shot.width() / 3, shot.height() / 3, shot.width() / 3, shot.height() / 3);
         QVERIFY2(detailedBlockShare(shot, middle) > 0.9,
                  qPrintable(QString::number(detailedBlockShare(shot, middle))));
+    }
+
+    void comparePicturesUseEveryScreenPixel()
+    {
+        // The same for a snapshot of the camera picture in the compare view.
+        window_->drawWifiVideoFrame(noisePicture(3840, 2880));
+        window_->tool_duibi(true);
+        const QRect first = window_->comparePage().model().window(1).geometry;
+        QTest::mouseClick(window_.get(), Qt::LeftButton, Qt::NoModifier,
+                          first.center() + QPoint(0, 32));
+        QCOMPARE(window_->comparePage().model().selected(), 1);
+        window_->com_widget_scan();
+        auto *label = window_->findChild<QLabel *>(QStringLiteral("label_com1"));
+        const QPixmap shown = label->pixmap(Qt::ReturnByValue);
+        QCOMPARE(shown.devicePixelRatio(), kFactor);
+        QCOMPARE(shown.size(), label->size() * kFactor);
+        const QImage picture = shown.toImage();
+        QVERIFY(detailedBlockShare(picture, picture.rect()) > 0.9);
+        window_->tool_duibi(false);
     }
 
     void hoverTipHoldsItsWholeText()
