@@ -10,6 +10,8 @@
 #include <QSet>
 #include <QtTest>
 
+#include "test_runner.h"
+
 namespace {
 
 // Every picture the program loads, by the path it uses.
@@ -74,11 +76,6 @@ const char *const kProgramPictures[] = {
     ":/static/other/checkbox.png",
     ":/static/other/checkbox_checked.png",
     ":/static/other/combo_arrow.png",
-};
-
-const char *const kFolders[] = {
-    ":/static", ":/static/head", ":/static/side", ":/static/tool",
-    ":/static/pizhu", ":/static/other", ":/static/font",
 };
 
 const char kFontFolder[] = ":/static/font";
@@ -172,12 +169,6 @@ private slots:
         QVERIFY(cursor.hasAlphaChannel());
     }
 
-    void folderPathsResolve()
-    {
-        for (const char *folder : kFolders)
-            QVERIFY2(QDir(QString::fromLatin1(folder)).exists(), folder);
-    }
-
     void resourceTreeHoldsOnlyNamedFiles()
     {
         // Anything else under :/static/ is dead weight in every build of the
@@ -197,5 +188,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(ResourcePicturesTest)
+REGISTER_TEST_CLASS(ResourcePicturesTest)
 #include "resource_pictures_test.moc"
