@@ -268,6 +268,9 @@ TEST(CommandExports, ResultsComeFromTheCamerasAnswers)
     EXPECT_EQ(list->entries[2].height, 720);
     EXPECT_EQ(list->entries[2].fps, 25);
     std::free(list);
+    // The camera refuses a size it does not offer in its status byte, which
+    // the library does not read: still success.
+    EXPECT_EQ(QV_SendSetResolution(cam.ip(), 333, 444), 1);
 
     std::vector<uint8_t> record(300);
     for (size_t i = 0; i < record.size(); ++i)
@@ -350,11 +353,13 @@ TEST(CommandExports, NullAndUnparsableAddressesFailWithoutLeavingLoopback)
     // Unparsable texts aim at 255.255.255.255 without broadcast permission:
     // the sends fail, every try ends at once, nothing reaches anyone.
     for (const char *ip : {static_cast<const char *>(nullptr), "", "camera", "999.1.1.1"}) {
+        const uint32_t before = qv::commandSequence();
         EXPECT_EQ(QV_SendReboot(ip), 0);
         EXPECT_EQ(QV_SendGetVersion(ip), 0);
         EXPECT_EQ(QV_SendGetBattery(ip), -1);
         EXPECT_EQ(QV_SendGetResolution(ip), nullptr);
         EXPECT_EQ(QV_SendGetKeyStatus(ip), 0);
+        EXPECT_EQ(qv::commandSequence(), before + 5); // each took its number all the same
     }
 }
 
