@@ -12,6 +12,7 @@
 #include <QtTest>
 
 #include <cstdlib>
+#include "test_runner.h"
 
 namespace {
 
@@ -79,11 +80,6 @@ const char *const kProgramPictures[] = {
     ":/static/other/checkbox.png",
     ":/static/other/checkbox_checked.png",
     ":/static/other/combo_arrow.png",
-};
-
-const char *const kFolders[] = {
-    ":/static", ":/static/head", ":/static/side", ":/static/tool",
-    ":/static/pizhu", ":/static/other", ":/static/font",
 };
 
 const char kFontFolder[] = ":/static/font";
@@ -219,12 +215,6 @@ private slots:
         }
     }
 
-    void folderPathsResolve()
-    {
-        for (const char *folder : kFolders)
-            QVERIFY2(QDir(QString::fromLatin1(folder)).exists(), folder);
-    }
-
     void resourceTreeHoldsOnlyNamedFiles()
     {
         // Anything else under :/static/ is dead weight in every build of the
@@ -246,5 +236,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(ResourcePicturesTest)
+REGISTER_TEST_CLASS(ResourcePicturesTest)
 #include "resource_pictures_test.moc"
