@@ -32,6 +32,7 @@ void LiveViewProbe::onPresented(const QImage &frame)
 {
     const auto now = camsim::StreamStats::Clock::now();
     std::lock_guard<std::mutex> lock(mutex_);
+    ++shownTotal_;
     if (!measuring_)
         return;
     ++shown_;
@@ -47,6 +48,18 @@ void LiveViewProbe::startMeasuring()
 {
     std::lock_guard<std::mutex> lock(mutex_);
     measuring_ = true;
+}
+
+void LiveViewProbe::stopMeasuring()
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    measuring_ = false;
+}
+
+long long LiveViewProbe::framesShownTotal() const
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    return shownTotal_;
 }
 
 std::vector<double> LiveViewProbe::latenciesMs() const

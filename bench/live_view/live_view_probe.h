@@ -28,8 +28,10 @@ public:
     void onPresented(const QImage &frame);
 
     void startMeasuring();
+    void stopMeasuring();
     std::vector<double> latenciesMs() const;
-    long long framesShown() const;
+    long long framesShown() const;      // while measuring
+    long long framesShownTotal() const; // since the start
     long long framesDecoded() const;
     std::vector<std::vector<unsigned char>> sampleFrames() const;
 
@@ -42,9 +44,15 @@ private:
     std::deque<qint64> imageOrder_;
     bool measuring_ = false;
     long long shown_ = 0;
+    long long shownTotal_ = 0;
     long long decoded_ = 0;
     std::vector<double> latencies_;
     std::vector<std::vector<unsigned char>> samples_;
 };
+
+class Corvane;
+// Ties the probe to the window's live view (frame bytes, decoded pictures,
+// first paint of each picture).
+void attachProbe(Corvane &window, LiveViewProbe &probe);
 
 #endif
