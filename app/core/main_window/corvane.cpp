@@ -6,7 +6,7 @@
 #include "core/startup/language_table.h"
 #include "tools/settings/my_settings_bar.h"
 #include "core/connection/my_wifi_select.h"
-#include "core/live_view/my_work.h"
+#include "core/live_view/live_view_session.h"
 #include "core/live_view/picture_placement.h"
 #include "core/startup/process_values.h"
 #include "core/resolution/resolution_menu_controller.h"
@@ -24,7 +24,6 @@
 #include <QPropertyAnimation>
 #include <QRegion>
 #include <QScreen>
-#include <QThread>
 #include <QTime>
 #include <QTimer>
 #include <QTranslator>
@@ -65,19 +64,7 @@ Corvane::Corvane(QWidget *parent)
 Corvane::~Corvane()
 {
     delete settingsDialog_.data();
-    // Stop the loop after its current pass, end and join its thread, and only
-    // then take the stream away from under it.
-    worker_->setRunning(false);
-    workerThread_->quit();
-    workerThread_->wait();
-    QV_StopPreview(previewHandle_);
-    previewHandle_ = nullptr;
-    worker_->setPreviewHandle(nullptr);
-    // Frames still queued for this window carry byte copies the worker
-    // frees with itself; both can go now that the thread has ended.
-    QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
-    delete worker_;
-    delete workerThread_;
+    liveView_->stop();
     delete wifiSelect_;
 }
 
@@ -170,20 +157,47 @@ void Corvane::openSettingsDialog()
 void Corvane::createLiveView()
 {
     qRegisterMetaType<unsigned char *>("unsigned char*");
-    workerThread_ = new QThread;
-    worker_ = new MyWork([](PreviewStream *stream, void *buffer, FrameInfo *info) {
-        return QV_GetVideoFrame(stream, buffer, info);
-    });
-    worker_->moveToThread(workerThread_);
-    connect(this, &Corvane::startWifiWork, worker_, &MyWork::pullFrames);
-    connect(worker_, SIGNAL(sendData(unsigned char *, int)), this,
+    liveView_ = std::make_unique<LiveViewSession>(PreviewCalls::library());
+    liveView_->setDisplayRows(viewHeight_);
+    connect(liveView_.get(), &LiveViewSession::startWork, this, &Corvane::startWifiWork);
+    connect(liveView_.get(), SIGNAL(frameBytes(unsigned char *, int)), this,
             SLOT(drawWifiVideoFrame(unsigned char *, int)));
-    connect(worker_, SIGNAL(sendImage(QImage)), this, SLOT(drawWifiVideoFrame(QImage)));
+    // The picture area repaints when there is something new to show: a
+    // frame, the camera's silence or return, another page.
+    connect(liveView_.get(), &LiveViewSession::pictureChanged, this, [this]() { update(pictureArea()); });
+    connect(liveView_.get(), &LiveViewSession::cameraSilenceChanged, this, &Corvane::cameraSilenceChanged);
+    connect(ui_->stackedWidget, &QStackedWidget::currentChanged, this, [this]() { update(pictureArea()); });
+}
+
+const QImage &Corvane::currentFrame() const
+{
+    return liveView_->currentFrame();
 }
 
 void Corvane::setPresentObserver(std::function<void(const QImage &)> observer)
 {
-    presentObserver_ = std::move(observer);
+    livePainter_.setPresentObserver(std::move(observer));
+}
+
+QRect Corvane::pictureArea() const
+{
+    return QRect(0, kTitleBarHeight, screenWidth_, viewHeight_);
+}
+
+QString Corvane::liveNotice() const
+{
+    if (!liveView_->cameraSilent())
+        return QString();
+    // Without a translation the key has no place for the address.
+    const QString text = tr("xiangji_wuxiangying");
+    return text.contains(QLatin1String("%1")) ? text.arg(liveView_->address())
+                                              : text + QLatin1Char('\n') + liveView_->address();
+}
+
+void Corvane::cameraSilenceChanged(bool silent)
+{
+    if (!silent)
+        setWidgetStateDui(tr("xiangji_huifu"));
 }
 
 void Corvane::sideShowAndHide()
@@ -243,8 +257,9 @@ void Corvane::setWidgetStateCuo(QString s)
 
 void Corvane::side_fenbianlv()
 {
-    // The shown frame, after rotation and zoom, decides the marked entry.
-    QMenu *menu = resolutionMenu_->openMenu(this, currentFrame_.size(), screenHeight_);
+    // The camera's own picture size decides the marked entry: the shown
+    // frame may be decoded smaller, turned or zoomed.
+    QMenu *menu = resolutionMenu_->openMenu(this, liveView_->cameraFrameSize(), screenHeight_);
     if (menu)
         connect(menu, SIGNAL(triggered(QAction *)), this, SLOT(func_change_resolution(QAction *)));
 }
@@ -256,30 +271,26 @@ void Corvane::setWidgetStateTextClear()
 
 void Corvane::startWifiVideo(QString send_ip)
 {
+    // One live view at a time: a second address while one runs is refused,
+    // and the panels keep their state.
+    if (liveView_->isRunning())
+        return;
     sideShowAndHide();
     ui_->btn_side->show();
     wifiSelect_->hide();
     processValues().cameraIp = send_ip;
-    const QByteArray address = send_ip.toLocal8Bit();
-    previewHandle_ = QV_StartPreview(address.constData());
-    worker_->setPreviewHandle(previewHandle_);
-    worker_->setRunning(true);
-    emit startWifiWork();
-    workerThread_->start(QThread::InheritPriority);
-    // Every preview starts by asking for the camera's largest picture.
-    QV_SendSetResolution(address.constData(), 3840, 2880);
+    liveView_->start(send_ip);
 }
 
 void Corvane::drawWifiVideoFrame(unsigned char *buffer, int size)
 {
     if (videoRecording_)
         QV_AddVideoData(recordHandle_, buffer, size);
-    worker_->releaseFrameBytes(buffer);
 }
 
 void Corvane::drawWifiVideoFrame(QImage image)
 {
-    currentFrame_ = framePath_.toCurrentFrame(image);
+    liveView_->acceptFrame(image);
 }
 
 void Corvane::paintEvent(QPaintEvent *)
@@ -288,7 +299,7 @@ void Corvane::paintEvent(QPaintEvent *)
     painter.setPen(Qt::red);
     switch (ui_->stackedWidget->currentIndex()) {
     case FloatingPanels::LivePage:
-        paintLivePicture(painter);
+        livePainter_.paint(painter, liveView_->currentFrame(), screenWidth_, viewHeight_, liveNotice());
         break;
     case FloatingPanels::AnnotatePage:
         painter.fillRect(QRect(0, kTitleBarHeight, screenWidth_, viewHeight_), Qt::white);
@@ -296,23 +307,9 @@ void Corvane::paintEvent(QPaintEvent *)
     default:
         break;
     }
-    // Painting is continuous: the next paint is scheduled by this one, so the
-    // latest frame is always on screen without the frame slot asking. Only
-    // the picture area changes between paints; the title bar and the rest
-    // repaint when they themselves change.
-    update(QRect(0, kTitleBarHeight, screenWidth_, viewHeight_));
-}
-
-void Corvane::paintLivePicture(QPainter &painter)
-{
-    const QRect target = pictureTargetRect(currentFrame_.size(), screenWidth_, viewHeight_);
-    if (target.isEmpty())
-        return;
-    painter.drawImage(target.topLeft(), scaledCache_.scaled(currentFrame_, target.size()));
-    if (presentObserver_ && currentFrame_.cacheKey() != lastPresentedKey_) {
-        lastPresentedKey_ = currentFrame_.cacheKey();
-        presentObserver_(currentFrame_);
-    }
+    // No update() here: the picture area repaints when the live view reports
+    // something new (createLiveView), when the page changes and when Qt
+    // itself asks (exposure, size).
 }
 
 bool Corvane::eventFilter(QObject *watched, QEvent *event)

@@ -4,17 +4,16 @@
 // The application's only main window: frameless and full-screen, with the
 // title bar, the stacked picture area (0 live view, 1 annotation, 2 compare),
 // the side-panel button, the recording clock, the status banner and the hover
-// tips. It owns the live view: the worker and its thread, the preview handle
-// and the current frame, which it paints continuously.
+// tips. Its live view is a LiveViewSession (worker, threads, preview handle,
+// current frame); the window paints the session's current frame whenever
+// something on the live page changes.
 //
-// Thread rules: everything here runs on the GUI thread. The window owns the
-// worker thread: it starts it in startWifiVideo() and stops and joins it in
-// its destructor before stopping the preview. Frames arrive only through the
-// worker's two queued signals.
+// Thread rules: everything here runs on the GUI thread. The live-view
+// session owns the threads of the live view (live_view_session.h); the
+// window's destructor stops it before anything else goes away.
 
 #include "core/main_window/floating_panels.h"
-#include "core/live_view/live_frame_path.h"
-#include "core/live_view/scaled_frame_cache.h"
+#include "core/live_view/live_picture_painter.h"
 
 #include <QImage>
 #include <QPointer>
@@ -28,11 +27,10 @@
 class HoverTip;
 class MySettingsBar;
 class MyWifiSelect;
-class MyWork;
+class LiveViewSession;
 class QAction;
 class QClipboard;
 class QPainter;
-class QThread;
 class QTime;
 class QTimer;
 class ResolutionMenuController;
@@ -52,7 +50,7 @@ public:
     int screenWidth() const { return screenWidth_; }
     int screenHeight() const { return screenHeight_; }
     int viewHeight() const { return viewHeight_; }
-    const QImage &currentFrame() const { return currentFrame_; }
+    const QImage &currentFrame() const;
     bool panelsShown() const { return panels_.shown(); }
     bool micOn() const { return micOn_; }
     MyWifiSelect *connectionDialog() const { return wifiSelect_; }
@@ -60,9 +58,7 @@ public:
     ResolutionMenuController &resolutionMenu() const { return *resolutionMenu_; }
     StatusBanner *statusBanner() const { return banner_; }
     HoverTip *hoverTip() const { return hoverTip_.get(); }
-    QThread *workerThread() const { return workerThread_; }
-    MyWork *worker() const { return worker_; }
-    PreviewStream *previewHandle() const { return previewHandle_; }
+    LiveViewSession &liveView() const { return *liveView_; }
 
     // Called by paintEvent with each frame the first time it reaches the
     // screen; for measurements, outside the meta-object.
@@ -100,7 +96,9 @@ private:
     void openSettingsDialog();
     void createLiveView();
     void showHoverTip(QWidget *button);
-    void paintLivePicture(QPainter &painter);
+    QRect pictureArea() const;
+    QString liveNotice() const;
+    void cameraSilenceChanged(bool silent);
 
     std::unique_ptr<Ui::CorvaneClass> ui_;
     int screenWidth_ = 0;
@@ -119,17 +117,10 @@ private:
     QPointer<MySettingsBar> settingsDialog_;
     std::unique_ptr<ResolutionMenuController> resolutionMenu_;
 
-    QThread *workerThread_ = nullptr;
-    MyWork *worker_ = nullptr;
-    PreviewStream *previewHandle_ = nullptr;
+    std::unique_ptr<LiveViewSession> liveView_;
+    LivePicturePainter livePainter_;
     Recorder *recordHandle_ = nullptr;
     bool videoRecording_ = false;
-
-    LiveFramePath framePath_;
-    QImage currentFrame_;
-    ScaledFrameCache scaledCache_;
-    qint64 lastPresentedKey_ = -1;
-    std::function<void(const QImage &)> presentObserver_;
 };
 
 #endif
