@@ -13,10 +13,11 @@ CameraSilenceWatch::Change CameraSilenceWatch::observe(qint64 nowMs, quint64 fra
     if (frameCount != lastCount_) {
         lastCount_ = frameCount;
         lastArrivalMs_ = nowMs;
+        const bool answeredBefore = everAnswered_;
         everAnswered_ = true;
         if (silent_) {
             silent_ = false;
-            return Change::Answering;
+            return answeredBefore ? Change::AnswersAgain : Change::FirstAnswer;
         }
         return Change::None;
     }

@@ -3,7 +3,8 @@
 
 // Decides when the camera counts as not answering: no frame for 2 s, or no
 // frame in the first 2 s after the live view started (a wrong address, a
-// camera that is off). It becomes answering again with the next frame.
+// camera that is off). It answers with the next frame: for the first time
+// since the start, or again after it had answered before.
 //
 // The watch is fed by polling: the total number of frames taken from the
 // camera so far and the time of the poll. A count that moved means frames
@@ -17,7 +18,7 @@
 
 class CameraSilenceWatch {
 public:
-    enum class Change { None, WentSilent, Answering };
+    enum class Change { None, WentSilent, FirstAnswer, AnswersAgain };
 
     static constexpr qint64 kSilenceMs = 2000;
 

@@ -114,13 +114,15 @@ void LiveViewSession::checkCamera()
 {
     if (!running_)
         return;
-    switch (watch_.observe(clock_(), worker_->framesTaken())) {
+    const CameraSilenceWatch::Change change = watch_.observe(clock_(), worker_->framesTaken());
+    switch (change) {
     case CameraSilenceWatch::Change::WentSilent:
-        emit cameraSilenceChanged(true);
+        emit cameraWentSilent();
         emit pictureChanged();
         break;
-    case CameraSilenceWatch::Change::Answering:
-        emit cameraSilenceChanged(false);
+    case CameraSilenceWatch::Change::FirstAnswer:
+    case CameraSilenceWatch::Change::AnswersAgain:
+        emit cameraAnswered(change == CameraSilenceWatch::Change::AnswersAgain);
         emit pictureChanged();
         break;
     case CameraSilenceWatch::Change::None:

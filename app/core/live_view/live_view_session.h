@@ -126,7 +126,10 @@ signals:
     // One frame's JPEG bytes, in order, while keepFrameBytes is on. The
     // bytes are read-only and valid during the emission only.
     void frameBytes(unsigned char *buffer, int size);
-    void cameraSilenceChanged(bool silent);
+    // The camera went silent; it answers again (or, after a silent start,
+    // for the first time).
+    void cameraWentSilent();
+    void cameraAnswered(bool again);
 
 private:
     void takeNewestFrame();

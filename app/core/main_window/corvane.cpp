@@ -165,7 +165,7 @@ void Corvane::createLiveView()
     // The picture area repaints when there is something new to show: a
     // frame, the camera's silence or return, another page.
     connect(liveView_.get(), &LiveViewSession::pictureChanged, this, [this]() { update(pictureArea()); });
-    connect(liveView_.get(), &LiveViewSession::cameraSilenceChanged, this, &Corvane::cameraSilenceChanged);
+    connect(liveView_.get(), &LiveViewSession::cameraAnswered, this, &Corvane::cameraAnswered);
     connect(ui_->stackedWidget, &QStackedWidget::currentChanged, this, [this]() { update(pictureArea()); });
 }
 
@@ -194,10 +194,9 @@ QString Corvane::liveNotice() const
                                               : text + QLatin1Char('\n') + liveView_->address();
 }
 
-void Corvane::cameraSilenceChanged(bool silent)
+void Corvane::cameraAnswered(bool again)
 {
-    if (!silent)
-        setWidgetStateDui(tr("xiangji_huifu"));
+    setWidgetStateDui(again ? tr("xiangji_huifu") : tr("xiangji_lianjie"));
 }
 
 void Corvane::sideShowAndHide()

@@ -98,7 +98,7 @@ private:
     void showHoverTip(QWidget *button);
     QRect pictureArea() const;
     QString liveNotice() const;
-    void cameraSilenceChanged(bool silent);
+    void cameraAnswered(bool again);
 
     std::unique_ptr<Ui::CorvaneClass> ui_;
     int screenWidth_ = 0;

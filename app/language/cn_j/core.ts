@@ -13,6 +13,10 @@
         <translation>摄像头已恢复连接</translation>
     </message>
     <message>
+        <source>xiangji_lianjie</source>
+        <translation>摄像头已连接</translation>
+    </message>
+    <message>
         <source>side_shouqi</source>
         <translation>收起工具栏</translation>
     </message>

@@ -13,6 +13,10 @@ The picture comes back by itself when it answers again.</translation>
         <translation>The camera is answering again</translation>
     </message>
     <message>
+        <source>xiangji_lianjie</source>
+        <translation>The camera is answering</translation>
+    </message>
+    <message>
         <source>side_shouqi</source>
         <translation>Hide tools</translation>
     </message>

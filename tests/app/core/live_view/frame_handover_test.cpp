@@ -171,7 +171,7 @@ private slots:
         QVERIFY(!watch.everAnswered());
         QCOMPARE(watch.observe(20000, 0), Change::None); // said once
         // Frames arrive: answering again at once.
-        QCOMPARE(watch.observe(20100, 3), Change::Answering);
+        QCOMPARE(watch.observe(20100, 3), Change::FirstAnswer);
         QVERIFY(!watch.silent());
         QVERIFY(watch.everAnswered());
         // Frames keep coming: nothing to say however long it runs.
@@ -180,6 +180,7 @@ private slots:
         // They stop: silent 2 s after the last one was seen.
         QCOMPARE(watch.observe(24899, 90), Change::None);
         QCOMPARE(watch.observe(24900, 90), Change::WentSilent);
+        QCOMPARE(watch.observe(26000, 91), Change::AnswersAgain);
         // A new start forgets the old state.
         watch.restart(30000, 90);
         QVERIFY(!watch.silent());

@@ -187,7 +187,7 @@ private slots:
         QVERIFY(decodersEndedBeforeThread);
     }
 
-    void aCameraThatNeverAnswersIsSaidSo()
+    void aCameraThatDoesNotAnswerFromTheStartIsSaidSo()
     {
         Corvane window;
         window.show();
@@ -202,6 +202,16 @@ private slots:
         QVERIFY(window.liveView().cameraSilent());
         QVERIFY(window.currentFrame().isNull());
         QTRY_VERIFY(showsNotice(window));
+
+        // The camera is switched on after all: the picture comes by itself.
+        Camera camera("127.51.2.9");
+        QVERIFY(camera.ok);
+        QTRY_VERIFY_WITH_TIMEOUT(!window.currentFrame().isNull(), 15000);
+        clock.now += 100;
+        window.liveView().checkCamera();
+        QVERIFY(!window.liveView().cameraSilent());
+        QCOMPARE(bannerText(window), Corvane::tr("xiangji_lianjie"));
+        QTRY_VERIFY(!showsNotice(window));
     }
 
     void aPausedCameraIsSaidSoAndThePictureResumesByItself()
