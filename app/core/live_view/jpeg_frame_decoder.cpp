@@ -26,31 +26,48 @@ JpegFrameDecoder::~JpegFrameDecoder()
         tjDestroy(handle_);
 }
 
-QSize JpegFrameDecoder::frameSize(const unsigned char *bytes, int size)
+void JpegFrameDecoder::renewHandle()
+{
+    // A stream of only tables (FF D8 ... FF D9 without a picture) leaves
+    // the TurboJPEG handle reporting 0x0 for every later, good frame; a
+    // fresh handle after any failure costs little and is always clean.
+    if (handle_)
+        tjDestroy(handle_);
+    handle_ = tjInitDecompress();
+}
+
+bool JpegFrameDecoder::readHeader(const unsigned char *bytes, int size, int &width, int &height,
+                                  int &colourspace)
 {
     if (!handle_ || !bytes || size <= 0)
-        return QSize();
-    int width = 0, height = 0, subsampling = 0, colourspace = 0;
-    if (tjDecompressHeader3(handle_, bytes, static_cast<unsigned long>(size), &width, &height,
-                            &subsampling, &colourspace) != 0
-        || width <= 0 || height <= 0)
+        return false;
+    int subsampling = 0;
+    if (tjDecompressHeader3(handle_, bytes, static_cast<unsigned long>(size), &width, &height, &subsampling,
+                            &colourspace)
+            == 0
+        && width > 0 && height > 0)
+        return true;
+    renewHandle();
+    return false;
+}
+
+QSize JpegFrameDecoder::frameSize(const unsigned char *bytes, int size)
+{
+    int width = 0, height = 0, colourspace = 0;
+    if (!readHeader(bytes, size, width, height, colourspace))
         return QSize();
     return QSize(width, height);
 }
 
 QImage JpegFrameDecoder::decode(const unsigned char *bytes, int size, JpegScale scale, bool fastDct)
 {
-    if (!bytes || size <= 0)
+    int width = 0, height = 0, colourspace = 0;
+    if (!readHeader(bytes, size, width, height, colourspace) || qint64(width) * height > kMaxPixels)
         return QImage();
-    int width = 0, height = 0, subsampling = 0, colourspace = 0;
-    const bool readable = handle_
-        && tjDecompressHeader3(handle_, bytes, static_cast<unsigned long>(size), &width, &height,
-                               &subsampling, &colourspace) == 0
-        && width > 0 && height > 0 && colourspace != TJCS_CMYK && colourspace != TJCS_YCCK;
-    if (!readable)
+    // Ink colours need a conversion TurboJPEG does not do; OpenCV's decoder
+    // does (the size is known to be sane by now).
+    if (colourspace == TJCS_CMYK || colourspace == TJCS_YCCK)
         return decodeFrame(bytes, size);
-    if (qint64(width) * height > kMaxPixels)
-        return QImage();
 
     const bool grey = colourspace == TJCS_GRAY;
     QImage picture(scale.apply(width), scale.apply(height),
@@ -61,7 +78,11 @@ QImage JpegFrameDecoder::decode(const unsigned char *bytes, int size, JpegScale 
     const int result = tjDecompress2(handle_, bytes, static_cast<unsigned long>(size), picture.bits(),
                                      picture.width(), picture.bytesPerLine(), picture.height(),
                                      grey ? TJPF_GRAY : kColourFormat, flags);
-    if (result != 0 && tjGetErrorCode(handle_) == TJERR_FATAL)
-        return QImage();
+    if (result != 0) {
+        const bool fatal = tjGetErrorCode(handle_) == TJERR_FATAL;
+        renewHandle();
+        if (fatal)
+            return QImage();
+    }
     return picture;
 }

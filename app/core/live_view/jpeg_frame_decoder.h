@@ -7,9 +7,11 @@
 // (the decoder then skips most of the inverse DCT work, which is where a
 // 3840x2880 frame spends its time). Grey JPEGs stay 8-bit grey.
 //
-// Anything TurboJPEG cannot read (no JPEG, CMYK) goes to OpenCV's general
-// decoder, at full size; what neither reads gives a null image. A frame
-// with recoverable damage (cut short, a bad marker) decodes with the damage
+// The camera sends JPEG only: anything else, and a header that claims more
+// than 64 M pixels, gives a null image (OpenCV's other decoders would take
+// a stray header's word for gigabytes). A CMYK JPEG goes to OpenCV's
+// decoder, at full size, for the colour conversion. A frame with
+// recoverable damage (cut short, a bad marker) decodes with the damage
 // filled in, as OpenCV's decoder also shows it.
 //
 // Thread rules: one decoder per thread (it keeps a TurboJPEG handle);
@@ -45,6 +47,9 @@ public:
                   bool fastDct = false);
 
 private:
+    bool readHeader(const unsigned char *bytes, int size, int &width, int &height, int &colourspace);
+    void renewHandle();
+
     void *handle_ = nullptr; // tjhandle
 };
 

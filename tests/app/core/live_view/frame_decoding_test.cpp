@@ -11,6 +11,8 @@
 
 #include <QtTest>
 
+#include <turbojpeg.h>
+
 #include <cstring>
 
 using namespace testframes;
@@ -77,18 +79,33 @@ private slots:
         QCOMPARE(c.green(), c.blue());
     }
 
-    void otherPicturesStillGoThroughOpenCv()
+    void inkColourJpegsGoThroughOpenCvAndOtherFormatsNowhere()
     {
-        // Not a JPEG: the general decoder's path, with its channel swap.
+        // A CMYK JPEG (some cameras' print mode): TurboJPEG reads its header,
+        // OpenCV converts the inks; full size, colour.
+        std::vector<unsigned char> cmyk(size_t(24 * 16 * 4), 0);
+        for (size_t i = 0; i < cmyk.size(); i += 4)
+            cmyk[i + 2] = 255; // full yellow ink
+        tjhandle compressor = tjInitCompress();
+        unsigned char *jpeg = nullptr;
+        unsigned long jpegSize = 0;
+        QCOMPARE(tjCompress2(compressor, cmyk.data(), 24, 0, 16, TJPF_CMYK, &jpeg, &jpegSize, TJSAMP_444, 95, 0), 0);
+        JpegFrameDecoder decoder;
+        QCOMPARE(decoder.frameSize(jpeg, int(jpegSize)), QSize(24, 16));
+        const QImage inks = decoder.decode(jpeg, int(jpegSize), JpegScale{1, 2});
+        tjFree(jpeg);
+        tjDestroy(compressor);
+        QCOMPARE(inks.size(), QSize(24, 16));
+        QCOMPARE(inks.format(), QImage::Format_RGB888);
+
+        // Not a JPEG at all: nothing, however well OpenCV could read it.
         cv::Mat bgr(10, 12, CV_8UC3, cv::Scalar(10, 20, 30));
         const auto png = encode(bgr, ".png");
-        JpegFrameDecoder decoder;
         QVERIFY(!decoder.frameSize(png.data(), int(png.size())).isValid());
-        const QImage image = decoder.decode(png.data(), int(png.size()), JpegScale{1, 2});
-        QCOMPARE(image.size(), QSize(12, 10)); // full size: no scaled path there
-        QCOMPARE(image.format(), QImage::Format_RGB888);
-        QCOMPARE(image.pixelColor(3, 3), QColor(30, 20, 10));
-        // Four channels become ARGB; other depths nothing.
+        QVERIFY(decoder.decode(png.data(), int(png.size())).isNull());
+
+        // The OpenCV conversion by matrix type: four channels become ARGB,
+        // other depths nothing.
         const QImage argb = imageFromMat(cv::Mat(10, 10, CV_8UC4, cv::Scalar(10, 20, 30, 255)));
         QCOMPARE(argb.format(), QImage::Format_ARGB32);
         QCOMPARE(argb.pixelColor(3, 3), QColor(30, 20, 10, 255));
@@ -108,7 +125,11 @@ private slots:
         const auto bytes = encode(twoColourPicture(64, 48));
         const QImage cut = decoder.decode(bytes.data(), int(bytes.size() * 2 / 3));
         QVERIFY(cut.isNull() || cut.size() == QSize(64, 48));
-        // The decoder is still usable after a failure.
+        // The decoder is still usable after each kind of failure (a stream
+        // of only tables used to leave it reading 0x0 from then on).
+        QCOMPARE(decoder.frameSize(bytes.data(), int(bytes.size())), QSize(64, 48));
+        QCOMPARE(decoder.decode(bytes.data(), int(bytes.size())).size(), QSize(64, 48));
+        QVERIFY(decoder.decode(garbage, sizeof garbage).isNull());
         QCOMPARE(decoder.decode(bytes.data(), int(bytes.size())).size(), QSize(64, 48));
     }
 
