@@ -202,7 +202,9 @@ void Corvane::cameraAnswered(bool again)
 void Corvane::sideShowAndHide()
 {
     QPushButton *button = ui_->btn_side;
-    auto *twitch = new QPropertyAnimation(button, "geometry");
+    // Parented to the button: it deletes itself when it stops, and goes with
+    // the button if the window closes before it has.
+    auto *twitch = new QPropertyAnimation(button, "geometry", button);
     twitch->setDuration(100);
     twitch->setStartValue(button->geometry().translated(1, 1));
     twitch->setEndValue(button->geometry());
