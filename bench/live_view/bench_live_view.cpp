@@ -11,12 +11,15 @@
 //   still      the camera sends nothing for 3 s: paints and GUI-thread CPU
 //              (a still picture should cost nothing);
 //   stall      the GUI thread is blocked for 5 s while frames keep coming:
-//              resident memory before, at its peak during, and after.
+//              resident memory before, at its peak during, and after; then
+//              again while a recording keeps every frame's bytes (bounded).
 // At the end: the plain cv::imdecode cost of the same frames (the floor of
 // a full-resolution live view on one core) and the process's peak memory.
 
 #include "core/startup/app_settings.h"
 #include "core/main_window/corvane.h"
+#include "core/live_view/live_view_session.h"
+#include "core/live_view/my_work.h"
 #include "live_view_probe.h"
 #include "memory_sampler.h"
 #include "process_usage.h"
@@ -166,6 +169,13 @@ void runCase(int width, int height, int seconds, const char *address, MemorySamp
     printThreads(streamStart, streamEnd, elapsed);
     std::printf("    resident memory:              %ld MiB at start, %ld MiB at end\n", rssBefore / 1024,
                 residentKiB() / 1024);
+    const FrameDecoderPool &decoders = window->liveView().worker()->decoders();
+    std::printf("    since the start:              %llu frames taken, %llu decoded, %llu skipped by the decoders,\n"
+                "                                  %llu pictures replaced in the mailbox, %lld shown\n",
+                (unsigned long long)window->liveView().worker()->framesTaken(),
+                (unsigned long long)decoders.decoded(), (unsigned long long)decoders.skipped(),
+                (unsigned long long)window->liveView().picturesReplaced(),
+                (long long)window->liveView().framePath().framesSeen());
 
     // Still: the camera sends nothing; what is left in flight settles first.
     server.setPaused(true);
@@ -201,6 +211,30 @@ void runCase(int width, int height, int seconds, const char *address, MemorySamp
     std::printf("  GUI stall of 5 s:\n");
     std::printf("    resident memory:              %ld MiB before, peak %ld MiB during (+%ld), %ld MiB 2 s after\n",
                 rssStall / 1024, peakStall / 1024, (peakStall - rssStall) / 1024, residentKiB() / 1024);
+
+    // The same while a recording needs every frame's bytes.
+    long long bytesFrames = 0;
+    QObject::connect(&window->liveView(), &LiveViewSession::frameBytes, &window->liveView(),
+                     [&bytesFrames](unsigned char *, int) { ++bytesFrames; });
+    window->liveView().setKeepFrameBytes(true);
+    runEventLoopFor(1000);
+    const long rssRecording = residentKiB();
+    const long long framesBefore = (long long)window->liveView().worker()->framesTaken();
+    const long long bytesBefore = bytesFrames;
+    const quint64 droppedBefore = window->liveView().frameBytesDropped();
+    memory.reset();
+    QTimer::singleShot(0, []() { QThread::msleep(5000); });
+    runEventLoopFor(100);
+    const long peakRecording = memory.peakKiB();
+    runEventLoopFor(2000);
+    window->liveView().setKeepFrameBytes(false);
+    std::printf("  GUI stall of 5 s while a recording keeps the bytes:\n");
+    std::printf("    resident memory:              %ld MiB before, peak %ld MiB during (+%ld), %ld MiB 2 s after\n",
+                rssRecording / 1024, peakRecording / 1024, (peakRecording - rssRecording) / 1024,
+                residentKiB() / 1024);
+    std::printf("    frame bytes:                  %lld taken, %lld handed to the recording, %llu dropped\n",
+                (long long)window->liveView().worker()->framesTaken() - framesBefore, bytesFrames - bytesBefore,
+                (unsigned long long)(window->liveView().frameBytesDropped() - droppedBefore));
 
     delete window;
     server.stop();
