@@ -14,7 +14,6 @@ void LivePicturePainter::paint(QPainter &painter, const QImage &frame, int scree
     const QRect target = pictureTargetRect(frame.size(), screenWidth, viewHeight);
     if (!target.isEmpty()) {
         painter.drawImage(target.topLeft(), cache_.scaled(frame, target.size()));
-        ++paintsWithPicture_;
         if (presentObserver_ && frame.cacheKey() != lastPresentedKey_) {
             lastPresentedKey_ = frame.cacheKey();
             presentObserver_(frame);

@@ -24,7 +24,6 @@ public:
 
     // Called with each frame the first time it is painted; for measurements.
     void setPresentObserver(std::function<void(const QImage &)> observer);
-    int paintsWithPicture() const { return paintsWithPicture_; }
 
 private:
     void paintNotice(QPainter &painter, int screenWidth, int viewHeight, const QString &notice);
@@ -32,7 +31,6 @@ private:
     ScaledFrameCache cache_;
     qint64 lastPresentedKey_ = -1;
     std::function<void(const QImage &)> presentObserver_;
-    int paintsWithPicture_ = 0;
 };
 
 #endif
