@@ -1,6 +1,11 @@
 // bench_live_view: the whole live view, simulator to screen, at 30 frames/s.
 //
 //   xvfb-run -a -s '-screen 0 1920x1080x24' build/bin/bench_live_view [--seconds N] [--only WxH]
+//       [--decoders N] [--full-scale] [--fast-dct]
+//
+// The last three change the live view for measuring one step at a time:
+// the number of decoder threads (2), decoding at full size instead of the
+// size the screen needs, and the fast inverse DCT.
 //
 // For each picture size (1920x1080, then 3840x2880) the simulator streams on
 // its own loopback address inside this process and the main window shows it
@@ -115,8 +120,14 @@ void printThreads(const CpuMark &before, const CpuMark &after, double elapsed)
     }
 }
 
-void runCase(int width, int height, int seconds, const char *address, MemorySampler &memory,
-             std::vector<std::vector<unsigned char>> &samples)
+struct Variant {
+    int decoders = MyWork::kDecoderThreads;
+    bool fullScale = false;
+    bool fastDct = false;
+};
+
+void runCase(int width, int height, int seconds, const char *address, const Variant &variant,
+             MemorySampler &memory, std::vector<std::vector<unsigned char>> &samples)
 {
     camsim::SimCameraState state;
     state.selectResolution(width, height);
@@ -136,12 +147,18 @@ void runCase(int width, int height, int seconds, const char *address, MemorySamp
     PaintCounter paints;
     window->installEventFilter(&paints);
     attachProbe(*window, probe);
+    window->liveView().worker()->setDecoderThreads(variant.decoders);
+    window->liveView().worker()->setFastDct(variant.fastDct);
+    if (variant.fullScale)
+        window->liveView().setDisplayRows(0);
     // No command side here: the start's resolution request finds nobody and
     // the stream keeps the size chosen above.
     window->startWifiVideo(QString::fromLatin1(address));
 
     runEventLoopFor(2000); // warm-up
-    std::printf("\n== %dx%d at 30 frames/s (simulator on %s)\n", width, height, address);
+    std::printf("\n== %dx%d at 30 frames/s (simulator on %s); %d decoder thread(s), %s, %s DCT\n", width,
+                height, address, variant.decoders, variant.fullScale ? "full-size decoding" : "decoded for the screen",
+                variant.fastDct ? "fast" : "accurate");
 
     // Streaming.
     const long rssBefore = residentKiB();
@@ -249,11 +266,18 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     int seconds = 20;
     QString only;
+    Variant variant;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--seconds") == 0 && i + 1 < argc)
             seconds = std::max(1, std::atoi(argv[++i]));
         else if (std::strcmp(argv[i], "--only") == 0 && i + 1 < argc)
             only = QString::fromLatin1(argv[++i]);
+        else if (std::strcmp(argv[i], "--decoders") == 0 && i + 1 < argc)
+            variant.decoders = std::max(1, std::atoi(argv[++i]));
+        else if (std::strcmp(argv[i], "--full-scale") == 0)
+            variant.fullScale = true;
+        else if (std::strcmp(argv[i], "--fast-dct") == 0)
+            variant.fastDct = true;
     }
     QTemporaryDir settings;
     setSettingsFolderForTests(settings.path());
@@ -269,7 +293,7 @@ int main(int argc, char **argv)
         if (!only.isEmpty() && only != QStringLiteral("%1x%2").arg(size.width).arg(size.height))
             continue;
         runs.push_back({size, {}});
-        runCase(size.width, size.height, seconds, size.address, memory, runs.back().second);
+        runCase(size.width, size.height, seconds, size.address, variant, memory, runs.back().second);
     }
     std::printf("\n");
     for (const auto &run : runs) {

@@ -31,7 +31,7 @@ void FrameDecoderPool::start()
         nextToDeliver_ = 0;
     }
     running_ = true;
-    for (int i = 0; i < threadCount_; ++i)
+    for (int i = 0, n = threadCount_.load(); i < n; ++i)
         threads_.emplace_back([this]() { decodeLoop(); });
 }
 

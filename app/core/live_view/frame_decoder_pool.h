@@ -51,7 +51,9 @@ public:
     // delivered), joins every thread. The pool may be started again.
     void stop();
     bool running() const { return running_.load(); }
-    int threadCount() const { return threadCount_; }
+    int threadCount() const { return threadCount_.load(); }
+    // Takes effect at the next start().
+    void setThreadCount(int threads) { threadCount_ = threads < 1 ? 1 : threads; }
 
     void submit(QByteArray bytes, quint64 sequence);
 
@@ -74,7 +76,7 @@ private:
     void decodeLoop();
     void deliverInOrder(quint64 ticket, LiveFrame &&frame);
 
-    const int threadCount_;
+    std::atomic<int> threadCount_;
     const Deliver deliver_;
     std::atomic<int> displayRows_{0};
     std::atomic<bool> fastDct_{false};

@@ -70,6 +70,10 @@ public:
     // Frames taken from the stream since construction; any thread.
     quint64 framesTaken() const { return framesTaken_.load(); }
     const FrameDecoderPool &decoders() const { return decoders_; }
+    // For measurements: how many decoder threads the next run of the loop
+    // starts, and the fast inverse DCT.
+    void setDecoderThreads(int threads) { decoders_.setThreadCount(threads); }
+    void setFastDct(bool on) { decoders_.setFastDct(on); }
 
 signals:
     void sendData(unsigned char *buffer, int size);
