@@ -27,7 +27,10 @@ LiveViewSession::LiveViewSession(PreviewCalls calls, QObject *parent)
         if (mailbox_.put(std::move(frame)))
             QMetaObject::invokeMethod(this, &LiveViewSession::takeNewestFrame, Qt::QueuedConnection);
     };
-    worker_ = std::make_unique<MyWork>(calls_.fetchFrame, std::move(delivery));
+    MyWork::FrameFetch fetch = calls_.fetchFrame;
+    if (!fetch)
+        fetch = [](PreviewStream *, void *, FrameInfo *) { return 0; };
+    worker_ = std::make_unique<MyWork>(std::move(fetch), std::move(delivery));
     worker_->moveToThread(workerThread_.get());
     connect(this, &LiveViewSession::startWork, worker_.get(), &MyWork::pullFrames);
 
