@@ -74,6 +74,7 @@ void FrameDecoderPool::submit(QByteArray bytes, quint64 sequence)
 void FrameDecoderPool::decodeLoop()
 {
     JpegFrameDecoder decoder;
+    decoder.setPicturePool(pictures_);
     for (;;) {
         Job job;
         quint64 ticket = 0;

@@ -14,8 +14,9 @@
 //
 // Each frame is decoded for the screen: at the smallest cheap scale that
 // still fills the number of rows the window draws it into (see
-// display_decode_scale.h); its JPEG bytes travel with the picture for
-// full-resolution decoding on demand.
+// display_decode_scale.h), into a recycled buffer (picture_buffer_pool.h);
+// its JPEG bytes travel with the picture for full-resolution decoding on
+// demand.
 //
 // Thread rules: the pool owns its decoder threads; start() starts them and
 // stop() (also the destructor) joins them, both called by the owner's
@@ -25,6 +26,7 @@
 // ordering lock): it must be quick and must not call back into the pool.
 
 #include "core/live_view/live_frame.h"
+#include "core/live_view/picture_buffer_pool.h"
 
 #include <QByteArray>
 
@@ -64,6 +66,7 @@ public:
     // bench_frame_decode: invisible, 43-46 dB from the accurate one).
     void setFastDct(bool on) { fastDct_ = on; }
 
+    const PictureBufferPool &pictures() const { return *pictures_; }
     quint64 skipped() const { return skipped_.load(); }
     quint64 decoded() const { return decoded_.load(); }
 
@@ -78,6 +81,7 @@ private:
 
     std::atomic<int> threadCount_;
     const Deliver deliver_;
+    const std::shared_ptr<PictureBufferPool> pictures_ = PictureBufferPool::create();
     std::atomic<int> displayRows_{0};
     std::atomic<bool> fastDct_{false};
     std::atomic<bool> running_{false};

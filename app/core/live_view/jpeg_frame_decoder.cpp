@@ -1,6 +1,7 @@
 #include "core/live_view/jpeg_frame_decoder.h"
 
 #include "core/live_view/frame_decoding.h"
+#include "core/live_view/picture_buffer_pool.h"
 
 #include <QtEndian>
 
@@ -70,8 +71,9 @@ QImage JpegFrameDecoder::decode(const unsigned char *bytes, int size, JpegScale 
         return decodeFrame(bytes, size);
 
     const bool grey = colourspace == TJCS_GRAY;
-    QImage picture(scale.apply(width), scale.apply(height),
-                   grey ? QImage::Format_Grayscale8 : QImage::Format_RGB32);
+    const QImage::Format format = grey ? QImage::Format_Grayscale8 : QImage::Format_RGB32;
+    QImage picture = pool_ ? pool_->picture(scale.apply(width), scale.apply(height), format)
+                           : QImage(scale.apply(width), scale.apply(height), format);
     if (picture.isNull())
         return QImage(); // out of memory for this frame
     const int flags = fastDct ? TJFLAG_FASTDCT : TJFLAG_ACCURATEDCT;

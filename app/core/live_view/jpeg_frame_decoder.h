@@ -20,6 +20,10 @@
 #include <QImage>
 #include <QSize>
 
+#include <memory>
+
+class PictureBufferPool;
+
 // A TurboJPEG scaling factor: num/denom of the frame's size per side.
 struct JpegScale {
     int num = 1;
@@ -46,11 +50,15 @@ public:
     QImage decode(const unsigned char *bytes, int size, JpegScale scale = JpegScale(),
                   bool fastDct = false);
 
+    // Pictures get their pixels from this pool (none: plain QImages).
+    void setPicturePool(std::shared_ptr<PictureBufferPool> pool) { pool_ = std::move(pool); }
+
 private:
     bool readHeader(const unsigned char *bytes, int size, int &width, int &height, int &colourspace);
     void renewHandle();
 
     void *handle_ = nullptr; // tjhandle
+    std::shared_ptr<PictureBufferPool> pool_;
 };
 
 #endif

@@ -7,6 +7,7 @@
 #include "core/live_view/frame_decoder_pool.h"
 #include "core/live_view/latest_frame_mailbox.h"
 #include "core/live_view/my_work.h"
+#include "core/live_view/picture_buffer_pool.h"
 #include "core/live_view/raw_frame_queue.h"
 #include "jpeg_test_frames.h"
 #include "test_runner.h"
@@ -157,6 +158,49 @@ private slots:
             queue.push(QByteArray(1000, 'a'));
         QCOMPARE(queue.waiting(), RawFrameQueue::kDefaultFrames);
         QVERIFY(queue.dropped() > 0);
+    }
+
+    void pictureBuffersGoRoundAndBackWhenTheLastCopyIsGone()
+    {
+        auto pool = PictureBufferPool::create(2);
+        for (int i = 0; i < 50; ++i) {
+            QImage picture = pool->picture(64, 48, QImage::Format_RGB32);
+            QCOMPARE(picture.size(), QSize(64, 48));
+            picture.fill(Qt::red);
+        }
+        QCOMPARE(pool->buffersMade(), size_t(1)); // one buffer, fifty times
+
+        // A copy keeps the buffer out of the pool; the last one gives it back.
+        QImage first = pool->picture(64, 48, QImage::Format_RGB32);
+        first.fill(Qt::green);
+        QImage copy = first;
+        first = QImage();
+        QCOMPARE(pool->buffersIdle(), size_t(0));
+        QImage other = pool->picture(64, 48, QImage::Format_RGB32);
+        QCOMPARE(pool->buffersMade(), size_t(2));
+        QCOMPARE(copy.pixelColor(10, 10), QColor(Qt::green)); // untouched by the new picture
+        copy = QImage();
+        other = QImage();
+        QCOMPARE(pool->buffersIdle(), size_t(2));
+
+        // Other sizes and formats get their own buffers; only two stay idle.
+        QImage grey = pool->picture(33, 7, QImage::Format_Grayscale8);
+        QCOMPARE(grey.bytesPerLine(), 36); // rows padded to 32 bits
+        grey.fill(0);
+        QImage big = pool->picture(128, 96, QImage::Format_RGB32);
+        grey = QImage();
+        big = QImage();
+        QCOMPARE(pool->buffersIdle(), size_t(2));
+        QVERIFY(pool->picture(0, 10, QImage::Format_RGB32).isNull());
+
+        // Pictures outlive the pool's owner and let go on another thread.
+        QImage kept = pool->picture(64, 48, QImage::Format_RGB32);
+        kept.fill(Qt::blue);
+        std::weak_ptr<PictureBufferPool> weak = pool;
+        pool.reset();
+        QVERIFY(!weak.expired());
+        std::thread([picture = std::move(kept)]() mutable { picture = QImage(); }).join();
+        QVERIFY(weak.expired()); // the last buffer came back and freed it all
     }
 
     void silenceWatchCountsTwoSecondsWithoutFrames()
