@@ -7,6 +7,7 @@
 
 #include "core/live_view/display_decode_scale.h"
 #include "core/live_view/jpeg_frame_decoder.h"
+#include "core/live_view/picture_buffer_pool.h"
 
 #include <turbojpeg.h>
 
@@ -39,7 +40,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     if (size < 1 || size > 4 * 1024 * 1024)
         return 0;
+    // As on a decoder thread: pictures from a recycled pool.
     static JpegFrameDecoder decoder;
+    static const bool pooled = (decoder.setPicturePool(PictureBufferPool::create()), true);
+    (void)pooled;
     const JpegScale scales[] = {{1, 1}, {1, 2}, {1, 4}, {1, 8}};
     const JpegScale scale = scales[data[0] % 4];
     const unsigned char *frame = data + 1;
