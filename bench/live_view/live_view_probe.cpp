@@ -7,39 +7,30 @@ void LiveViewProbe::onBytes(const unsigned char *bytes, int size)
     uint32_t counter = 0;
     const bool tagged = bytes && camsim::readFrameTag(bytes, size_t(size), counter);
     std::lock_guard<std::mutex> lock(mutex_);
-    pendingCounter_ = counter;
-    pendingValid_ = tagged;
     if (tagged && samples_.size() < 20 && counter % 3 == 0)
         samples_.emplace_back(bytes, bytes + size);
 }
 
-void LiveViewProbe::onImage(const QImage &image)
+void LiveViewProbe::onImage(const QImage &)
 {
     std::lock_guard<std::mutex> lock(mutex_);
     if (measuring_)
         ++decoded_;
-    if (!pendingValid_ || image.isNull())
-        return;
-    counterByImage_[image.cacheKey()] = pendingCounter_;
-    imageOrder_.push_back(image.cacheKey());
-    while (imageOrder_.size() > 256) {
-        counterByImage_.erase(imageOrder_.front());
-        imageOrder_.pop_front();
-    }
 }
 
-void LiveViewProbe::onPresented(const QImage &frame)
+void LiveViewProbe::onPresented(const QByteArray &jpeg)
 {
     const auto now = camsim::StreamStats::Clock::now();
+    uint32_t counter = 0;
+    const bool tagged = camsim::readFrameTag(reinterpret_cast<const unsigned char *>(jpeg.constData()),
+                                             size_t(jpeg.size()), counter);
     std::lock_guard<std::mutex> lock(mutex_);
+    ++shownTotal_;
     if (!measuring_)
         return;
     ++shown_;
-    const auto found = counterByImage_.find(frame.cacheKey());
-    if (found == counterByImage_.end())
-        return;
     camsim::StreamStats::Clock::time_point sent;
-    if (stats_.lastByteSent(found->second, sent))
+    if (tagged && stats_.lastByteSent(counter, sent))
         latencies_.push_back(std::chrono::duration<double, std::milli>(now - sent).count());
 }
 
@@ -47,6 +38,18 @@ void LiveViewProbe::startMeasuring()
 {
     std::lock_guard<std::mutex> lock(mutex_);
     measuring_ = true;
+}
+
+void LiveViewProbe::stopMeasuring()
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    measuring_ = false;
+}
+
+long long LiveViewProbe::framesShownTotal() const
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    return shownTotal_;
 }
 
 std::vector<double> LiveViewProbe::latenciesMs() const

@@ -1,15 +1,26 @@
 #include "core/live_view/my_work.h"
 
-#include "core/live_view/frame_decoding.h"
-
-#include <QMetaMethod>
 #include <QMutexLocker>
 #include <QThread>
 
 #include <memory>
 
-MyWork::MyWork(FrameFetch fetch) : fetch_(std::move(fetch))
+MyWork::MyWork(FrameFetch fetch, Delivery delivery, int decoderThreads)
+    : fetch_(std::move(fetch)),
+      delivery_(std::move(delivery)),
+      decoders_(decoderThreads, [this](LiveFrame &&frame) {
+          emit sendImage(frame.picture);
+          if (delivery_.picture)
+              delivery_.picture(std::move(frame));
+      })
 {
+}
+
+MyWork::~MyWork()
+{
+    // Normally joined at the end of pullFrames(); this covers a worker
+    // destroyed with its loop never started.
+    decoders_.stop();
 }
 
 void MyWork::setPreviewHandle(PreviewStream *handle)
@@ -29,16 +40,13 @@ void MyWork::setRunning(bool on)
     running_ = on;
 }
 
-void MyWork::releaseFrameBytes(unsigned char *bytes)
-{
-    copies_.release(bytes);
-}
-
 void MyWork::pullFrames()
 {
     // One buffer per run of the loop; the library never copies more than
     // QV_MAX_FRAME_BYTES into it.
     std::unique_ptr<unsigned char[]> buffer(new unsigned char[QV_MAX_FRAME_BYTES]);
+    decoders_.start();
+    quint64 sequence = 0;
     while (running_.load()) {
         QMutexLocker lock(&mutex_);
         // Checked again under the mutex: once setRunning(false) has returned
@@ -52,14 +60,16 @@ void MyWork::pullFrames()
             QThread::msleep(5);
             continue;
         }
-        // The receiver gets its own copy: the loop buffer is overwritten by
-        // the next frame long before a queued slot may run.
-        // Nobody connected means nobody would give a copy back.
-        static const QMetaMethod dataSignal = QMetaMethod::fromSignal(&MyWork::sendData);
-        unsigned char *copy = isSignalConnected(dataSignal) ? copies_.make(buffer.get(), n) : nullptr;
-        emit sendData(copy, n);
-        emit sendImage(decodeFrame(buffer.get(), n));
+        // The frame's own copy: the loop buffer is overwritten by the next
+        // frame while this one is still being decoded and recorded.
+        QByteArray bytes(reinterpret_cast<const char *>(buffer.get()), n);
+        ++framesTaken_;
+        emit sendData(reinterpret_cast<unsigned char *>(bytes.data()), n);
+        if (delivery_.bytes)
+            delivery_.bytes(bytes);
+        decoders_.submit(std::move(bytes), sequence++);
     }
+    decoders_.stop();
 }
 
 #include "moc_my_work.cpp"

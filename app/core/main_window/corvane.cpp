@@ -19,9 +19,9 @@
 #include "tools/tool_bar/my_tool_bar.h"
 #include "tools/settings/my_settings_bar.h"
 #include "core/connection/my_wifi_select.h"
-#include "core/connection/preview_resolution_request.h"
 #include "core/startup/language_switch.h"
-#include "core/live_view/my_work.h"
+#include "core/live_view/live_view_session.h"
+#include "core/live_view/live_notice.h"
 #include "core/live_view/picture_placement.h"
 #include "core/startup/process_values.h"
 #include "core/resolution/resolution_menu_controller.h"
@@ -41,11 +41,12 @@
 #include <QPropertyAnimation>
 #include <QRegion>
 #include <QScreen>
-#include <QThread>
 #include <QTime>
 #include <QTimer>
 #include <QToolButton>
 #include <QWheelEvent>
+
+#include <cmath>
 
 Corvane::Corvane(QWidget *parent)
     : QWidget(parent),
@@ -87,19 +88,7 @@ Corvane::Corvane(QWidget *parent)
 Corvane::~Corvane()
 {
     delete settingsDialog_.data();
-    // Stop the loop after its current pass, end and join its thread, and only
-    // then take the stream away from under it.
-    worker_->setRunning(false);
-    workerThread_->quit();
-    workerThread_->wait();
-    QV_StopPreview(previewHandle_);
-    previewHandle_ = nullptr;
-    worker_->setPreviewHandle(nullptr);
-    // Frames still queued for this window carry byte copies the worker
-    // frees with itself; both can go now that the thread has ended.
-    QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
-    delete worker_;
-    delete workerThread_;
+    liveView_->stop();
     delete wifiSelect_;
 }
 
@@ -194,15 +183,28 @@ void Corvane::openSettingsDialog()
 void Corvane::createLiveView()
 {
     qRegisterMetaType<unsigned char *>("unsigned char*");
-    workerThread_ = new QThread;
-    worker_ = new MyWork([](PreviewStream *stream, void *buffer, FrameInfo *info) {
-        return QV_GetVideoFrame(stream, buffer, info);
-    });
-    worker_->moveToThread(workerThread_);
-    connect(this, &Corvane::startWifiWork, worker_, &MyWork::pullFrames);
-    connect(worker_, SIGNAL(sendData(unsigned char *, int)), this,
+    liveView_ = std::make_unique<LiveViewSession>(PreviewCalls::library());
+    liveView_->framePath().setTransforms(view_.get());
+    fitDecodingToView();
+    connect(liveView_.get(), &LiveViewSession::startWork, this, &Corvane::startWifiWork);
+    connect(liveView_.get(), SIGNAL(frameBytes(unsigned char *, int)), this,
             SLOT(drawWifiVideoFrame(unsigned char *, int)));
-    connect(worker_, SIGNAL(sendImage(QImage)), this, SLOT(drawWifiVideoFrame(QImage)));
+    // The picture area repaints when there is something new to show: a
+    // frame, the camera's silence or return, a change of view, another page.
+    const auto repaint = [this]() { update(livePage_->pictureArea()); };
+    connect(liveView_.get(), &LiveViewSession::pictureChanged, this, repaint);
+    connect(view_.get(), &ViewTransforms::viewChanged, this, repaint);
+    connect(view_.get(), &ViewTransforms::viewChanged, this, &Corvane::fitDecodingToView);
+    connect(ui_->stackedWidget, &QStackedWidget::currentChanged, this, repaint);
+    connect(liveView_.get(), &LiveViewSession::cameraAnswered, this, &Corvane::cameraAnswered);
+}
+
+void Corvane::fitDecodingToView()
+{
+    // Frames are decoded just large enough for the rows they fill; a zoomed
+    // view shows a cut-out, which needs that many more rows of the frame.
+    const double rows = livePage_->pictureArea().height() * view_->state().liveZoom;
+    liveView_->setDisplayRows(static_cast<int>(std::ceil(rows)));
 }
 
 void Corvane::setPresentObserver(std::function<void(const QImage &)> observer)
@@ -243,14 +245,10 @@ PageController &Corvane::page()
 void Corvane::createPanelsAndPages()
 {
     view_ = std::make_unique<ViewTransforms>(processValues().freezeStillPath);
-    framePath_.setTransforms(view_.get());
     auto live = std::make_unique<LivePageController>(
         *view_, QRect(0, kTitleBarHeight, screenWidth_, viewHeight_));
     livePage_ = live.get();
     pages_.set(FloatingPanels::LivePage, std::move(live));
-    // Whatever makes the window repaint, a change of view shows at once.
-    connect(view_.get(), &ViewTransforms::viewChanged, this,
-            [this] { update(livePage_->pictureArea()); });
 
     const CreatedPanels panels = createToolAndSideBars(this, screenWidth_, screenHeight_);
     toolBar_ = panels.toolBar;
@@ -319,13 +317,31 @@ void Corvane::toggleFullScreen()
 {
     fullScreen_->toggle();
     livePage_->setPictureArea(fullScreen_->pictureArea());
+    fitDecodingToView();
     update();
+}
+
+QString Corvane::liveNotice() const
+{
+    if (!liveView_->cameraSilent())
+        return QString();
+    // Without a translation the key has no place for the address.
+    const QString text = tr("xiangji_wuxiangying");
+    return text.contains(QLatin1String("%1")) ? text.arg(liveView_->address())
+                                              : text + QLatin1Char('\n') + liveView_->address();
+}
+
+void Corvane::cameraAnswered(bool again)
+{
+    setWidgetStateDui(again ? tr("xiangji_huifu") : tr("xiangji_lianjie"));
 }
 
 void Corvane::sideShowAndHide()
 {
     QPushButton *button = ui_->btn_side;
-    auto *twitch = new QPropertyAnimation(button, "geometry");
+    // Parented to the button: it deletes itself when it stops, and goes with
+    // the button if the window closes before it has.
+    auto *twitch = new QPropertyAnimation(button, "geometry", button);
     twitch->setDuration(100);
     twitch->setStartValue(button->geometry().translated(1, 1));
     twitch->setEndValue(button->geometry());
@@ -374,8 +390,9 @@ void Corvane::setWidgetStateCuo(QString s)
 
 void Corvane::side_fenbianlv()
 {
-    // The shown frame, after rotation and zoom, decides the marked entry.
-    QMenu *menu = resolutionMenu_->openMenu(this, currentFrame().size(), screenHeight_);
+    // The camera's own picture size decides the marked entry: the shown
+    // frame may be decoded smaller, turned or zoomed.
+    QMenu *menu = resolutionMenu_->openMenu(this, liveView_->cameraFrameSize(), screenHeight_);
     if (menu)
         connect(menu, SIGNAL(triggered(QAction *)), this, SLOT(func_change_resolution(QAction *)));
 }
@@ -387,33 +404,29 @@ void Corvane::setWidgetStateTextClear()
 
 void Corvane::startWifiVideo(QString send_ip)
 {
+    // One live view at a time: a second address while one runs is refused,
+    // and the panels keep their state.
+    if (liveView_->isRunning())
+        return;
     // The dialog goes first: it raises this window, and the panels shown
     // next must end up above it.
     wifiSelect_->finish();
     sideShowAndHide();
     ui_->btn_side->show();
     processValues().cameraIp = send_ip;
-    const QByteArray address = send_ip.toLocal8Bit();
-    previewHandle_ = QV_StartPreview(address.constData());
-    worker_->setPreviewHandle(previewHandle_);
-    worker_->setRunning(true);
-    emit startWifiWork();
-    workerThread_->start(QThread::InheritPriority);
+    liveView_->start(send_ip);
     shortcuts_->setEnabled(true);
-    // Every preview starts by asking for the camera's largest picture.
-    askForLargestPicture(send_ip);
 }
 
 void Corvane::drawWifiVideoFrame(unsigned char *buffer, int size)
 {
     if (videoRecording_)
         QV_AddVideoData(recordHandle_, buffer, size);
-    worker_->releaseFrameBytes(buffer);
 }
 
 void Corvane::drawWifiVideoFrame(QImage image)
 {
-    framePath_.toCurrentFrame(image);
+    liveView_->acceptFrame(image);
 }
 
 void Corvane::paintEvent(QPaintEvent *)
@@ -423,6 +436,7 @@ void Corvane::paintEvent(QPaintEvent *)
     switch (ui_->stackedWidget->currentIndex()) {
     case FloatingPanels::LivePage:
         page().paint(painter);
+        paintLiveNotice(painter, livePage_->pictureArea(), liveNotice());
         break;
     case FloatingPanels::AnnotatePage:
         painter.fillRect(QRect(0, kTitleBarHeight, screenWidth_, viewHeight_), Qt::white);
@@ -430,11 +444,9 @@ void Corvane::paintEvent(QPaintEvent *)
     default:
         break;
     }
-    // Painting is continuous: the next paint is scheduled by this one, so the
-    // latest frame is always on screen without the frame slot asking. Only
-    // the picture area changes between paints; the title bar and the rest
-    // repaint when they themselves change.
-    update(QRect(0, kTitleBarHeight, screenWidth_, viewHeight_));
+    // No update() here: the picture area repaints when the live view reports
+    // something new (createLiveView), when the page changes and when Qt
+    // itself asks (exposure, size).
 }
 
 void Corvane::tool_openDir()

@@ -4,19 +4,18 @@
 // The application's only main window: frameless and full-screen, with the
 // title bar, the stacked picture area (0 live view, 1 annotation, 2 compare),
 // the side-panel button, the recording clock, the status banner and the hover
-// tips. It owns the live view: the worker and its thread, the preview handle
-// and the view transforms with the current frame, which it paints
-// continuously. Its mouse, wheel and key handlers and the side bar's
-// picture slots go to the controller of the page on show.
+// tips. Its live view is a LiveViewSession (worker, threads, preview handle);
+// the frames pass the view transforms on their way to the current frame,
+// and the window paints the live page whenever something on it changes.
+// Its mouse, wheel and key handlers and the side bar's picture slots go to
+// the controller of the page on show.
 //
-// Thread rules: everything here runs on the GUI thread. The window owns the
-// worker thread: it starts it in startWifiVideo() and stops and joins it in
-// its destructor before stopping the preview. Frames arrive only through the
-// worker's two queued signals.
+// Thread rules: everything here runs on the GUI thread. The live-view
+// session owns the threads of the live view (live_view_session.h); the
+// window's destructor stops it before anything else goes away.
 
 #include "core/capture/save_folder_opener.h"
 #include "core/main_window/floating_panels.h"
-#include "core/live_view/live_frame_path.h"
 #include "core/pages/page_controllers.h"
 
 #include <QImage>
@@ -43,11 +42,10 @@ class MySideBar;
 class MyToolBar;
 class MySettingsBar;
 class MyWifiSelect;
-class MyWork;
+class LiveViewSession;
 class QAction;
 class QClipboard;
 class QPainter;
-class QThread;
 class QTime;
 class QTimer;
 class QToolButton;
@@ -78,9 +76,7 @@ public:
     ResolutionMenuController &resolutionMenu() const { return *resolutionMenu_; }
     StatusBanner *statusBanner() const { return banner_; }
     HoverTip *hoverTip() const { return hoverTip_.get(); }
-    QThread *workerThread() const { return workerThread_; }
-    MyWork *worker() const { return worker_; }
-    PreviewStream *previewHandle() const { return previewHandle_; }
+    LiveViewSession &liveView() const { return *liveView_; }
     MyToolBar *toolBar() const { return toolBar_; }
     MySideBar *sideBar() const { return sideBar_; }
     MyComBar *comBar() const { return comBar_; }
@@ -164,6 +160,9 @@ private:
     void pressPanelButton(QToolButton *button, const QString &caption);
     void toggleFullScreen();
     PageController &page();
+    void fitDecodingToView();
+    QString liveNotice() const;
+    void cameraAnswered(bool again);
 
     std::unique_ptr<Ui::CorvaneClass> ui_;
     int screenWidth_ = 0;
@@ -182,13 +181,10 @@ private:
     QPointer<MySettingsBar> settingsDialog_;
     std::unique_ptr<ResolutionMenuController> resolutionMenu_;
 
-    QThread *workerThread_ = nullptr;
-    MyWork *worker_ = nullptr;
-    PreviewStream *previewHandle_ = nullptr;
+    std::unique_ptr<LiveViewSession> liveView_;
     Recorder *recordHandle_ = nullptr;
     bool videoRecording_ = false;
 
-    LiveFramePath framePath_;
     std::unique_ptr<ViewTransforms> view_;
     PageControllers pages_;
     LivePageController *livePage_ = nullptr; // owned by pages_

@@ -8,6 +8,19 @@
         <translation>无法打开文件夹 %1</translation>
     </message>
     <message>
+        <source>xiangji_wuxiangying</source>
+        <translation>摄像头 %1 没有响应。
+恢复响应后画面会自动继续。</translation>
+    </message>
+    <message>
+        <source>xiangji_huifu</source>
+        <translation>摄像头已恢复连接</translation>
+    </message>
+    <message>
+        <source>xiangji_lianjie</source>
+        <translation>摄像头已连接</translation>
+    </message>
+    <message>
         <source>side_shouqi</source>
         <translation>收起工具栏</translation>
     </message>

@@ -8,6 +8,19 @@
         <translation>Could not open the folder %1</translation>
     </message>
     <message>
+        <source>xiangji_wuxiangying</source>
+        <translation>The camera at %1 is not answering.
+The picture comes back by itself when it answers again.</translation>
+    </message>
+    <message>
+        <source>xiangji_huifu</source>
+        <translation>The camera is answering again</translation>
+    </message>
+    <message>
+        <source>xiangji_lianjie</source>
+        <translation>The camera is answering</translation>
+    </message>
+    <message>
         <source>side_shouqi</source>
         <translation>Hide tools</translation>
     </message>

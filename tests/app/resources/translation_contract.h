@@ -18,6 +18,9 @@ struct TranslatedText {
 
 inline constexpr TranslatedText kTranslatedTexts[] = {
     {"Corvane", "side_shouqi"},
+    {"Corvane", "xiangji_wuxiangying"},
+    {"Corvane", "xiangji_huifu"},
+    {"Corvane", "xiangji_lianjie"},
     {"Corvane", "side_xianshi"},
     {"Corvane", "luyin"},
     {"Corvane", "software_settings"},

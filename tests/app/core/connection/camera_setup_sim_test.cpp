@@ -10,7 +10,7 @@
 #include "core/startup/app_settings.h"
 #include "core/connection/broadcast_address_source.h"
 #include "core/connection/my_wifi_select.h"
-#include "core/connection/preview_resolution_request.h"
+#include "core/live_view/preview_calls.h"
 #include "message_box_catcher.h"
 #include "tools/settings/my_settings_bar.h"
 #include "core/startup/process_values.h"
@@ -192,7 +192,7 @@ private slots:
             [&] { click(dialog, "pushButton_duijiao_set"); },
             [&] { QVERIFY(resolutions.openMenu(nullptr, QSize(), 1080)); },
             [&] { resolutions.changeResolution(nullptr, resolutions.menu()->actions().at(1)); },
-            [&] { QVERIFY(askForLargestPicture(QStringLiteral("127.6.4.1")) != 0); },
+            [&] { QVERIFY(PreviewCalls::library().setResolution("127.6.4.1", 3840, 2880) != 0); },
         };
         for (const auto &command : commands) {
             QTRY_VERIFY_WITH_TIMEOUT(searchIsMidExchange(), 10000);

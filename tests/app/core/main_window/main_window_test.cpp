@@ -6,6 +6,7 @@
 #include "core/startup/app_settings.h"
 #include "core/main_window/corvane.h"
 #include "core/main_window/hover_tip.h"
+#include "core/live_view/live_view_session.h"
 #include "core/connection/my_wifi_select.h"
 #include "core/startup/process_values.h"
 #include "core/main_window/status_banner.h"
@@ -88,8 +89,9 @@ private slots:
         // In front of the window for the window system, with the keyboard.
         QCOMPARE(w.connectionDialog()->windowHandle()->transientParent(), w.windowHandle());
         QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget *>(w.connectionDialog()));
-        QVERIFY(!w.workerThread()->isRunning());
-        QVERIFY(w.previewHandle() == nullptr);
+        QVERIFY(!w.liveView().isRunning());
+        QVERIFY(!w.liveView().workerThread()->isRunning());
+        QVERIFY(w.liveView().previewHandle() == nullptr);
     }
 
     void sideButtonTogglesPanelsAndIcon()
@@ -243,6 +245,40 @@ private slots:
         // A frame that did not decode leaves the area empty until the next.
         window_->drawWifiVideoFrame(QImage());
         QVERIFY(shown(*window_).pixelColor(400, 300) != QColor(Qt::green));
+    }
+
+    void paintsOnlyWhenSomethingNewIsThere()
+    {
+        // Counts what reaches the window, not what the test asks for.
+        struct PaintCounter : QObject {
+            int paints = 0;
+            bool eventFilter(QObject *, QEvent *event) override
+            {
+                paints += event->type() == QEvent::Paint ? 1 : 0;
+                return false;
+            }
+        } counter;
+        window_->installEventFilter(&counter);
+        QImage frame(400, 300, QImage::Format_RGB32);
+        frame.fill(Qt::blue);
+        window_->drawWifiVideoFrame(frame);
+        QTRY_VERIFY(counter.paints >= 1);
+        // A still camera: nothing new, nothing painted, however long.
+        const int afterFrame = counter.paints;
+        QTest::qWait(400);
+        QCOMPARE(counter.paints, afterFrame);
+        // A new frame, a page change: painted again.
+        QImage next(400, 300, QImage::Format_RGB32);
+        next.fill(Qt::yellow);
+        window_->drawWifiVideoFrame(next);
+        QTRY_VERIFY(counter.paints > afterFrame);
+        const int afterNext = counter.paints;
+        auto *stack = child<QStackedWidget>("stackedWidget");
+        stack->setCurrentIndex(2);
+        QTRY_VERIFY(counter.paints > afterNext);
+        stack->setCurrentIndex(0);
+        QTRY_COMPARE(shown(*window_).pixelColor(400, 300), QColor(Qt::yellow));
+        window_->removeEventFilter(&counter);
     }
 
     void annotationPageIsWhite()

@@ -1,0 +1,15 @@
+#include "core/live_view/display_decode_scale.h"
+
+#include <algorithm>
+
+JpegScale displayDecodeScale(const QSize &frame, int rows)
+{
+    if (rows <= 0 || frame.width() <= 0 || frame.height() <= 0)
+        return JpegScale();
+    const int shorter = std::min(frame.width(), frame.height());
+    for (const JpegScale scale : {JpegScale{1, 8}, JpegScale{1, 4}, JpegScale{1, 2}}) {
+        if (scale.apply(shorter) >= rows)
+            return scale;
+    }
+    return JpegScale();
+}

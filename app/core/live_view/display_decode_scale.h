@@ -1,0 +1,25 @@
+#ifndef CORVANE_DISPLAY_DECODE_SCALE_H
+#define CORVANE_DISPLAY_DECODE_SCALE_H
+
+// How small a camera frame may be decoded for the screen. The window draws
+// the picture into a fixed number of rows (the picture area's height, more
+// when the picture is zoomed); decoding more pixels than that only to throw
+// them away in the paint's shrink costs most of a 3840x2880 frame's decode
+// time. The decoder's cheap reductions are 1/2, 1/4 and 1/8 per side (the
+// others cost about as much as 1/2, measured by bench_frame_decode).
+//
+// Both sides must keep at least `rows` pixels, so the picture still covers
+// the area when a quarter turn puts its width upright.
+//
+// Pure arithmetic, no thread rules.
+
+#include "core/live_view/jpeg_frame_decoder.h"
+
+#include <QSize>
+
+// The smallest of 1/8, 1/4, 1/2 whose scaled frame still has at least
+// `rows` pixels on both sides; 1/1 when none does, when rows is 0 or less
+// (no limit known) or the frame size is unknown.
+JpegScale displayDecodeScale(const QSize &frame, int rows);
+
+#endif
