@@ -1,7 +1,9 @@
-// corvane-scan: finds sheets of paper in pictures from a terminal.
+// corvane-scan: finds sheets of paper in pictures and reads their text
+// from a terminal.
 //
 //   corvane-scan detect photos/*.jpg
 //   corvane-scan detect --deskew scans/ photos/*.jpg
+//   corvane-scan ocr --language chi_sim photos/*.jpg
 
 #include "scan_command.h"
 
