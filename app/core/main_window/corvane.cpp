@@ -11,6 +11,7 @@
 #include "imaging/side_bar/my_side_bar.h"
 #include "imaging/transforms/view_transforms.h"
 #include "tools/curtain/curtain_opener.h"
+#include "tools/ocr/ocr_tool.h"
 #include "tools/pdf/pdf_composer_launcher.h"
 #include "tools/compare/compare_page_controller.h"
 #include "tools/compare/my_com_bar.h"
@@ -62,6 +63,7 @@ Corvane::Corvane(QWidget *parent)
     pdfComposer_ = std::make_unique<PdfComposerLauncher>(
         this, [this](const QString &message) { setWidgetStateCuo(message); });
     curtain_ = std::make_unique<CurtainOpener>(this, screenWidth_, screenHeight_);
+    ocrTool_ = std::make_unique<OcrTool>(this, toolBar_, banner_);
     sideShowAndHide();
     ui_->btn_side->hide();
 
@@ -442,6 +444,11 @@ void Corvane::tool_openDir()
 void Corvane::tool_pdf()
 {
     pdfComposer_->open();
+}
+
+void Corvane::tool_ocr()
+{
+    ocrTool_->recognise(currentFrame());
 }
 
 void Corvane::func_pdf_widget_openfile(QString fileName)

@@ -44,6 +44,7 @@ class MyToolBar;
 class MySettingsBar;
 class MyWifiSelect;
 class MyWork;
+class OcrTool;
 class QAction;
 class QClipboard;
 class QPainter;
@@ -92,6 +93,7 @@ public:
     // The current PDF composer and curtain; null until first opened.
     MyPDFBar *pdfComposer() const;
     MyCurtainBar *curtain() const;
+    OcrTool &ocrTool() const { return *ocrTool_; }
     bool fullScreenOn() const;
     int pageIndex() const;
 
@@ -114,6 +116,7 @@ public slots:
     void func_pdf_widget_openfile(QString fileName);
     void tool_openDir();
     void tool_pdf();
+    void tool_ocr();
     void tool_duibi(bool on);
     void tool_pizhu(bool on);
     void side_fenbianlv();
@@ -203,6 +206,7 @@ private:
     SaveFolderOpener folderOpener_;
     std::unique_ptr<PdfComposerLauncher> pdfComposer_;
     std::unique_ptr<CurtainOpener> curtain_;
+    std::unique_ptr<OcrTool> ocrTool_;
 };
 
 #endif
