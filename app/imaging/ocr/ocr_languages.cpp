@@ -36,6 +36,12 @@ bool contains(const std::vector<std::string> &list, const std::string &item)
     return std::find(list.begin(), list.end(), item) != list.end();
 }
 
+// Scripts whose pages often carry English words.
+bool pairsWithEnglish(const std::string &code)
+{
+    return code == "chi_sim" || code == "chi_tra" || code == "jpn" || code == "kor";
+}
+
 } // namespace
 
 std::string trainedDataFolder()
@@ -81,14 +87,30 @@ std::vector<std::string> installedLanguages(const std::string &folder)
     return languages;
 }
 
+
 std::string languageForInterface(int index, const std::vector<std::string> &installed)
 {
     const int count = int(sizeof kInterfaceLanguages / sizeof kInterfaceLanguages[0]);
-    if (index >= 0 && index < count && contains(installed, kInterfaceLanguages[index]))
-        return kInterfaceLanguages[index];
+    if (index >= 0 && index < count && contains(installed, kInterfaceLanguages[index])) {
+        const std::string code = kInterfaceLanguages[index];
+        if (pairsWithEnglish(code) && contains(installed, "eng"))
+            return code + "+eng";
+        return code;
+    }
     if (contains(installed, "eng"))
         return "eng";
     return installed.empty() ? std::string() : installed.front();
+}
+
+std::vector<std::string> offeredLanguages(const std::vector<std::string> &installed)
+{
+    std::vector<std::string> offered;
+    for (const std::string &code : installed) {
+        offered.push_back(code);
+        if (pairsWithEnglish(code) && contains(installed, "eng"))
+            offered.push_back(code + "+eng");
+    }
+    return offered;
 }
 
 bool isInstalledLanguage(const std::string &code, const std::vector<std::string> &installed)

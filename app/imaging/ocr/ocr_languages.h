@@ -26,7 +26,15 @@ std::vector<std::string> installedLanguages(const std::string &folder);
 // 5 Spanish, 6 Portuguese, 7 Russian, 8 Italian, 9 Greek, 10 Japanese,
 // 11 Korean, 12 Thai) when it is installed; otherwise English when
 // installed, otherwise the first installed one; empty when none is.
+// Chinese, Japanese and Korean come paired with English when both are
+// installed ("chi_sim+eng"): pages in those languages carry English words,
+// which the pair reads as well as English alone does, and Chinese nearly
+// as well as Chinese alone (bench_ocr).
 std::string languageForInterface(int index, const std::vector<std::string> &installed);
+
+// The installed languages and, for Chinese, Japanese and Korean, their
+// pairs with English, as languageForInterface() may choose them.
+std::vector<std::string> offeredLanguages(const std::vector<std::string> &installed);
 
 // True for a code that can name trained data: letters, digits and '_',
 // joined by '+' for several ("chi_sim+eng"), each part installed.

@@ -7,8 +7,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDateTime>
 #include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -124,9 +126,21 @@ void MyOcrBar::slots_copy()
                                : tr("The selected text is on the clipboard."));
 }
 
+QString MyOcrBar::suggestedFile()
+{
+    // The documents folder when there is one; the dialog would otherwise
+    // take a missing folder's name for the file name.
+    QString folder = processValues().documentsDir;
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    return folder + QStringLiteral("/text-")
+           + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"))
+           + QStringLiteral(".txt");
+}
+
 void MyOcrBar::slots_save()
 {
-    const TextFileSaver::Result result = saver_.save(this, text(), processValues().documentsDir);
+    const TextFileSaver::Result result = saver_.save(this, text(), suggestedFile());
     switch (result.status) {
     case TextFileSaver::Result::Saved:
         setNote(tr("Saved as %1").arg(QDir::toNativeSeparators(result.path)));

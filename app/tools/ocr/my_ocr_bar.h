@@ -33,6 +33,9 @@ public:
     QString language() const; // the code chosen in the list; empty when none is installed
 
     void setSaver(const TextFileSaver &saver) { saver_ = saver; }
+    // Where "Save as text…" proposes to save: a new name by date and time
+    // in the documents folder (the home folder when there is none).
+    static QString suggestedFile();
 
     QPlainTextEdit *textView() const { return text_; }
     QComboBox *languageList() const { return languages_; }

@@ -20,7 +20,7 @@ std::vector<std::string> installedCodes()
 QStringList installedLanguages()
 {
     QStringList codes;
-    for (const std::string &code : installedCodes())
+    for (const std::string &code : ocr::offeredLanguages(installedCodes()))
         codes << QString::fromStdString(code);
     return codes;
 }
@@ -43,6 +43,12 @@ void rememberLanguage(const QString &code)
 
 QString displayName(const QString &code)
 {
+    if (code.contains(QLatin1Char('+'))) {
+        QStringList names;
+        for (const QString &part : code.split(QLatin1Char('+')))
+            names << displayName(part);
+        return names.join(QStringLiteral(" + "));
+    }
     static const struct {
         const char *code;
         const char *name;

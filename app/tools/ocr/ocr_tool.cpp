@@ -60,6 +60,9 @@ MyOcrBar &OcrTool::showPanel()
 {
     if (!panel_) {
         panel_ = new MyOcrBar(window_);
+        // At the right edge, so the picture it was read from stays in view.
+        const QRect area = window_->geometry();
+        panel_->move(area.right() - panel_->width() - 40, area.top() + 80);
         connect(panel_, &MyOcrBar::signals_again, this, [this](const QString &language) {
             if (!session_->busy() && !lastPicture_.isNull())
                 start(lastPicture_, language);

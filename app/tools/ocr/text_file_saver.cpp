@@ -14,9 +14,9 @@ QString tr(const char *text)
     return QCoreApplication::translate("TextFileSaver", text);
 }
 
-QString chooseWithDialog(QWidget *parent, const QString &caption, const QString &startFolder)
+QString chooseWithDialog(QWidget *parent, const QString &caption, const QString &suggested)
 {
-    QFileDialog dialog(parent, caption, startFolder, tr("Text files (*.txt)"));
+    QFileDialog dialog(parent, caption, suggested, tr("Text files (*.txt)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QStringLiteral("txt"));
@@ -41,9 +41,9 @@ TextFileSaver::TextFileSaver(FileChooser chooser, ReplaceQuestion mayReplace)
 }
 
 TextFileSaver::Result TextFileSaver::save(QWidget *parent, const QString &text,
-                                          const QString &startFolder) const
+                                          const QString &suggested) const
 {
-    QString path = chooser_(parent, tr("Save the text as"), startFolder);
+    QString path = chooser_(parent, tr("Save the text as"), suggested);
     if (path.isEmpty())
         return Result();
     if (QFileInfo(path).suffix().isEmpty()) {

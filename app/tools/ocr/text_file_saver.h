@@ -20,7 +20,7 @@ public:
     // The file the person chose; empty on cancel. The default is Qt's save
     // dialog, which asks before it names an existing file.
     using FileChooser =
-        std::function<QString(QWidget *parent, const QString &caption, const QString &startFolder)>;
+        std::function<QString(QWidget *parent, const QString &caption, const QString &suggested)>;
     // Whether an existing file may be replaced.
     using ReplaceQuestion = std::function<bool(QWidget *parent, const QString &question)>;
 
@@ -33,8 +33,9 @@ public:
     explicit TextFileSaver(FileChooser chooser = FileChooser(),
                            ReplaceQuestion mayReplace = ReplaceQuestion());
 
-    // Asks for the file and writes the text into it.
-    Result save(QWidget *parent, const QString &text, const QString &startFolder) const;
+    // Asks for the file, proposing `suggested` (a path), and writes the
+    // text into it.
+    Result save(QWidget *parent, const QString &text, const QString &suggested) const;
 
     // Writes the text to the path, replacing a file there in one step.
     static Result writeTo(const QString &path, const QString &text);

@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
 #include <QEvent>
@@ -119,6 +120,9 @@ void MyPDFBar::fillLanguages()
         if (code == chosen)
             ui_->combo_language->setCurrentIndex(ui_->combo_language->count() - 1);
     }
+    // The names are longer than the box; the list shows them whole.
+    ui_->combo_language->view()->setMinimumWidth(
+        ui_->combo_language->view()->sizeHintForColumn(0) + 24);
     // Without trained data there is nothing to read the pictures with.
     if (ui_->combo_language->count() == 0) {
         ui_->check_searchable->setChecked(false);

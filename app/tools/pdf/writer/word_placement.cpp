@@ -1,6 +1,5 @@
 #include "tools/pdf/writer/word_placement.h"
 
-#include <algorithm>
 #include <cmath>
 
 bool placeWord(const std::array<QPointF, 4> &corners, QSizeF pictureSize, QSizeF pageSize,
@@ -14,27 +13,23 @@ bool placeWord(const std::array<QPointF, 4> &corners, QSizeF pictureSize, QSizeF
     for (size_t i = 0; i < 4; ++i)
         page[i] = QPointF(corners[i].x() * sx, pageSize.height() - corners[i].y() * sy);
 
-    double left = page[0].x(), right = left, bottom = page[0].y(), top = bottom;
-    for (const QPointF &p : page) {
-        left = std::min(left, p.x());
-        right = std::max(right, p.x());
-        bottom = std::min(bottom, p.y());
-        top = std::max(top, p.y());
-    }
-    const double width = right - left;
-    const double height = top - bottom;
-    if (!(width > 0) || !(height > 0) || !std::isfinite(width) || !std::isfinite(height))
+    // The word's own extent: its top edge, and the distance from the top
+    // edge's start to the bottom edge's start.
+    const QPointF reading = page[1] - page[0];
+    const double length = std::hypot(reading.x(), reading.y());
+    const QPointF across = page[3] - page[0];
+    const double height = std::hypot(across.x(), across.y());
+    if (!(length > 0) || !(height > 0) || !std::isfinite(length) || !std::isfinite(height))
         return false;
+    const QPointF centre = (page[0] + page[1] + page[2] + page[3]) / 4.0;
 
     // The top edge, start to end, gives the reading direction.
-    const QPointF reading = page[1] - page[0];
     const double angle = std::atan2(reading.y(), reading.x()); // counter-clockwise, PDF space
     int turns = int(std::lround(-angle / (M_PI / 2)));
     turns = ((turns % 4) + 4) % 4;
 
     WordPlacement &p = *placement;
     p.quarterTurns = turns;
-    const QPointF centre((left + right) / 2, (bottom + top) / 2);
     switch (turns) {
     case 1: // downwards, the tops of the letters at the right
         p.along = QPointF(0, -1);
@@ -53,8 +48,8 @@ bool placeWord(const std::array<QPointF, 4> &corners, QSizeF pictureSize, QSizeF
         p.up = QPointF(0, 1);
         break;
     }
-    p.length = turns % 2 ? height : width;
-    p.height = turns % 2 ? width : height;
+    p.length = length;
+    p.height = height;
     p.readingStart = centre - p.along * (p.length / 2) - p.up * (p.height / 2);
     return true;
 }

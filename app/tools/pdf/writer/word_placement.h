@@ -2,10 +2,13 @@
 #define CORVANE_WORD_PLACEMENT_H
 
 // Where a word of the invisible text layer goes on its PDF page. The word
-// is set along the nearest quarter turn of its reading direction, filling
-// the upright box around its corners: PDF readers order and select text
-// set at odd angles badly (a word set at 17 degrees came out of pdftotext
-// as scattered letters), while search only needs the word over its print.
+// keeps its length, height and centre but is set along the nearest quarter
+// turn of its reading direction: PDF readers order and select text set at
+// odd angles badly (pdftotext tore words set at 2 degrees apart), while
+// search only needs the word over its print. Length and height are the
+// word's own, not those of the upright box around a skewed word, which
+// would grow long words taller than short ones on the same line and break
+// the line apart.
 //
 // Thread rules: pure functions.
 

@@ -64,7 +64,9 @@ TEST_F(LanguageFolder, TessdataPrefixWinsWhenItHoldsData)
 TEST(OcrLanguages, InterfaceLanguageChoosesTheDefaultWhenInstalled)
 {
     const std::vector<std::string> both = {"chi_sim", "eng"};
-    EXPECT_EQ(ocr::languageForInterface(0, both), "chi_sim");
+    // Chinese pages carry English words: the pair reads both.
+    EXPECT_EQ(ocr::languageForInterface(0, both), "chi_sim+eng");
+    EXPECT_EQ(ocr::languageForInterface(0, {"chi_sim", "deu"}), "chi_sim");
     EXPECT_EQ(ocr::languageForInterface(2, both), "eng");
     EXPECT_EQ(ocr::languageForInterface(4, both), "eng");     // German not installed
     EXPECT_EQ(ocr::languageForInterface(4, {"deu", "eng"}), "deu");
@@ -72,6 +74,13 @@ TEST(OcrLanguages, InterfaceLanguageChoosesTheDefaultWhenInstalled)
     EXPECT_EQ(ocr::languageForInterface(99, both), "eng");
     EXPECT_EQ(ocr::languageForInterface(1, {"chi_sim"}), "chi_sim"); // no eng: the first
     EXPECT_EQ(ocr::languageForInterface(0, {}), "");
+}
+
+TEST(OcrLanguages, ChineseJapaneseAndKoreanAreAlsoOfferedWithEnglish)
+{
+    EXPECT_EQ(ocr::offeredLanguages({"chi_sim", "deu", "eng", "jpn"}),
+              (std::vector<std::string>{"chi_sim", "chi_sim+eng", "deu", "eng", "jpn", "jpn+eng"}));
+    EXPECT_EQ(ocr::offeredLanguages({"chi_sim"}), (std::vector<std::string>{"chi_sim"}));
 }
 
 TEST(OcrLanguages, CodesNameInstalledDataOnly)

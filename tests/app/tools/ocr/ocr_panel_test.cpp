@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -99,6 +100,22 @@ private slots:
         QCOMPARE(contentsOf(dir_.path() + "/minutes.txt"), QByteArray("果园 minutes\n"));
         QVERIFY(panel.note().contains("minutes.txt"));
         QVERIFY(script.questions.isEmpty());
+    }
+
+    void theSaveDialogProposesANewFileInAFolderThatExists()
+    {
+        QString proposed;
+        MyOcrBar panel;
+        panel.setSaver(TextFileSaver([&](QWidget *, const QString &, const QString &suggested) {
+            proposed = suggested;
+            return QString();
+        }));
+        panel.showText("text", "note");
+        panel.saveButton()->click();
+        QVERIFY(QFileInfo(QFileInfo(proposed).path()).isDir());
+        QVERIFY(proposed.endsWith(".txt"));
+        QVERIFY(!QFile::exists(proposed));
+        QCOMPARE(panel.note(), QString("note")); // cancelled: nothing said, nothing written
     }
 
     void anExistingFileIsReplacedOnlyWhenThePersonAgrees()

@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cmath>
+
 namespace {
 
 const QString kFont = QStringLiteral(TEXT_LAYER_FONT);
@@ -187,16 +189,18 @@ private slots:
 
     void placementFollowsThePageScaleAndTheNearestQuarterTurn()
     {
-        // A picture drawn at half scale onto its page, a word turned 10
-        // degrees: set upright over its upright box, y measured from below.
-        const std::array<QPointF, 4> askew = {QPointF(100, 100), QPointF(297, 134.7),
-                                              QPointF(291.8, 164.2), QPointF(94.8, 129.5)};
+        // A picture drawn at half scale onto its page, a word 200 by 30
+        // pixels turned 10 degrees: set upright, 100 by 15 points, about
+        // the same centre, y measured from below.
+        const std::array<QPointF, 4> askew = {QPointF(100, 100), QPointF(296.96, 134.73),
+                                              QPointF(291.75, 164.27), QPointF(94.79, 129.54)};
         WordPlacement p;
         QVERIFY(placeWord(askew, QSizeF(2000, 1000), QSizeF(1000, 500), &p));
         QCOMPARE(p.quarterTurns, 0);
         QCOMPARE(p.along, QPointF(1, 0));
-        QVERIFY(qAbs(p.readingStart.x() - 47.4) < 0.1 && qAbs(p.readingStart.y() - (500 - 82.1)) < 0.1);
-        QVERIFY(qAbs(p.length - 101.1) < 0.1 && qAbs(p.height - 32.1) < 0.1);
+        QVERIFY(qAbs(p.length - 100) < 0.01 && qAbs(p.height - 15) < 0.01);
+        const QPointF centre = p.readingStart + QPointF(p.length / 2, p.height / 2);
+        QVERIFY(qAbs(centre.x() - 97.94) < 0.01 && qAbs(centre.y() - (500 - 66.07)) < 0.01);
         // Read upwards (the page turned anticlockwise): three turns.
         const std::array<QPointF, 4> upwards = {QPointF(10, 300), QPointF(10, 100), QPointF(40, 100),
                                                 QPointF(40, 300)};
@@ -205,6 +209,47 @@ private slots:
         QCOMPARE(p.up, QPointF(-1, 0));
         QCOMPARE(p.readingStart, QPointF(40, 100));
         QVERIFY(!placeWord(upwards, QSizeF(0, 400), QSizeF(400, 400), &p));
+        const std::array<QPointF, 4> flat = {QPointF(10, 10), QPointF(50, 10), QPointF(50, 10),
+                                             QPointF(10, 10)};
+        QVERIFY(!placeWord(flat, QSizeF(400, 400), QSizeF(400, 400), &p));
+    }
+
+    void wordsOfASkewedLineStayWhole()
+    {
+        // The words of lines skewed by 4 degrees, as read from a picture
+        // of a sheet lying askew. Each word sits over its own print, so a
+        // reader may break such a line where the words step down, but
+        // every word is found whole, in reading order.
+        const QString picture = makeJpeg(dir_.path(), "skewed.jpg", 1600, 1200);
+        PdfPageText page;
+        page.pictureSize = QSize(1600, 1200);
+        const double slope = std::tan(4 * M_PI / 180);
+        for (int row = 0; row < 2; ++row) {
+            double x = 100;
+            for (const QString &word : {"Harbour", "Ferry", "Notice", "for", "the", "spring", "timetable"}) {
+                const double w = 20.0 * word.size(), h = 36, y = 200 + row * 90 + x * slope;
+                const QPointF down(-h * slope, h);
+                page.words.append({word, {QPointF(x, y), QPointF(x + w, y + w * slope),
+                                          QPointF(x + w, y + w * slope) + down, QPointF(x, y) + down}});
+                x += w + 18;
+            }
+        }
+        SearchableText text{kFont, {page}};
+        const QString pdf = dir_.path() + "/skewed.pdf";
+        QVERIFY(JpegPdfWriter().write({picture}, pdf, &text).written());
+        QStringList words;
+        for (const auto &box : pdfWordBoxes(pdf))
+            words << box.first;
+        words.sort();
+        QStringList expected;
+        for (const PdfTextWord &word : page.words)
+            expected << word.text;
+        expected.sort();
+        QCOMPARE(words, expected);
+        // The same size for all words of a line, long or short.
+        const auto boxes = pdfWordBoxes(pdf);
+        for (const auto &box : boxes)
+            QVERIFY2(qAbs(box.second.height() - boxes[0].second.height()) < 0.5, qPrintable(box.first));
     }
 };
 
