@@ -75,7 +75,7 @@ int main(int argc, char **argv)
     int runs = 1;
     double scale = 0;
     double textShare = 0.022;
-    std::string dump;
+    std::string dump, only;
     for (int i = 1; i < argc; ++i) {
         const bool value = i + 1 < argc;
         if (!std::strcmp(argv[i], "--runs") && value)
@@ -86,8 +86,11 @@ int main(int argc, char **argv)
             textShare = std::atof(argv[++i]);
         else if (!std::strcmp(argv[i], "--dump") && value)
             dump = argv[++i];
+        else if (!std::strcmp(argv[i], "--only") && value)
+            only = argv[++i];
         else {
-            std::fprintf(stderr, "usage: bench_ocr [--runs N] [--scale S] [--text SHARE] [--dump DIR]\n");
+            std::fprintf(stderr, "usage: bench_ocr [--runs N] [--scale S] [--text SHARE] [--dump DIR] "
+                                 "[--only LANGUAGE]\n");
             return 2;
         }
     }
@@ -103,6 +106,8 @@ int main(int argc, char **argv)
     } runsOf[] = {{"eng", false}, {"chi_sim", true}, {"chi_sim+eng", true}, {"chi_sim+eng", false}};
     for (const auto &set : runsOf) {
         const char *language = set.language;
+        if (!only.empty() && only != language)
+            continue;
         if (!ocr::isInstalledLanguage(language, installed)) {
             std::printf("%-8s not installed\n", language);
             continue;
