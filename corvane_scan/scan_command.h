@@ -34,6 +34,9 @@ void helpDetect(std::FILE *to);
 int runOcr(const std::vector<std::string> &arguments);
 void helpOcr(std::FILE *to);
 
+int runCodes(const std::vector<std::string> &arguments);
+void helpCodes(std::FILE *to);
+
 } // namespace scan
 
 #endif

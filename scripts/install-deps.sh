@@ -14,6 +14,7 @@ packages=(
   xvfb xauth x11-apps imagemagick ffmpeg poppler-utils qpdf qrencode img2pdf
   iproute2 util-linux binutils procps
   fonts-wqy-microhei papirus-icon-theme librsvg2-bin python3-fonttools
+  python3 help2man dpkg-dev file appstream desktop-file-utils xdotool
 )
 
 missing=()

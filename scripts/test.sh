@@ -2,7 +2,9 @@
 # Sets up, builds and passes every test:
 #   1. dependencies (Debian packages),
 #   2. the full build and its test suite (library, simulator, application),
-#   3. the library and stream tests again under AddressSanitizer+UBSan and
+#   3. the Debian package built from that tree, installed, run against the
+#      installed simulator and removed again (scripts/deb-check.sh),
+#   4. the library and stream tests again under AddressSanitizer+UBSan and
 #      under ThreadSanitizer, and every fuzz target for a bounded time.
 # Tests only ever talk to loopback. They run inside a private network
 # namespace (unshare --net) when the machine allows it, so a stray packet
@@ -28,11 +30,16 @@ isolated() {
 step() { printf '\n==== %s ====\n' "$*"; }
 
 step "build (full)"
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# Configured for /usr, as the package installs: the libraries go to the
+# system's library folder and the programs need no search path.
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
 cmake --build build -j "$jobs"
 
 step "tests (full)"
 isolated ctest --test-dir build --output-on-failure -j "$jobs" --timeout 300
+
+step "Debian package: build, install, run, remove"
+bash scripts/deb-check.sh build
 
 step "build (AddressSanitizer + UndefinedBehaviorSanitizer, fuzzers)"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug \

@@ -201,12 +201,15 @@ TEST(RecordingSound, WithoutACaptureDeviceTheRecordingIsVideoOnly)
         why = "sound capture device \"default\": cannot open: No such file or directory";
         return std::unique_ptr<grabix::AudioSource>();
     });
-    std::this_thread::sleep_for(200ms);
     ASSERT_TRUE(recording) << failure.detail;
+    EXPECT_TRUE(waitForRecordedData(path));
     EXPECT_FALSE(recording->stop().failed());
     const std::string said = ::testing::internal::GetCapturedStderr();
-    EXPECT_EQ(said, "grabix: no sound capture device (sound capture device \"default\": cannot open: "
-                    "No such file or directory); recording video only\n");
+    // Said once; a loaded machine may add a line about dropped frames.
+    const std::string expected = "grabix: no sound capture device (sound capture device \"default\": "
+                                 "cannot open: No such file or directory); recording video only\n";
+    EXPECT_EQ(said.find(expected), 0u) << said;
+    EXPECT_EQ(said.find(expected, 1), std::string::npos) << said;
     EXPECT_FALSE(recording->stats().sound);
 
     const RecordingInfo info = probeRecording(path);

@@ -111,7 +111,7 @@ TEST(GrabixRecord, RectangleReachingPastTheScreenIsClipped)
     const std::string said = ::testing::internal::GetCapturedStderr();
     ASSERT_EQ(grabix_LastError(h.get()), GRABIX_OK);
     EXPECT_NE(said.find("recording 40x80+600+400"), std::string::npos) << said;
-    std::this_thread::sleep_for(200ms);
+    EXPECT_TRUE(waitForRecordedData(path));
     grabix_Stop(h.get());
     const RecordingInfo info = probeRecording(path);
     EXPECT_EQ(info.width, 40);
@@ -153,7 +153,7 @@ TEST(GrabixRecord, ParametersAreCopiedAndDestroyFinishesARunningRecording)
         std::memset(p.get(), 0xAB, sizeof *p);
     }
     grabix_Start(h);
-    std::this_thread::sleep_for(300ms);
+    EXPECT_TRUE(waitForRecordedData(path));
     grabix_DestroyGrabix(h);
 
     const RecordingInfo info = probeRecording(path);

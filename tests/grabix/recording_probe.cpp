@@ -1,8 +1,11 @@
 #include "recording_probe.h"
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <sstream>
+#include <thread>
 
 namespace {
 
@@ -73,4 +76,16 @@ bool looksLike(const Rgb &pixel, unsigned long rgb, int tolerance)
     const int b = static_cast<int>(rgb & 0xff);
     return std::abs(pixel.r - r) <= tolerance && std::abs(pixel.g - g) <= tolerance &&
            std::abs(pixel.b - b) <= tolerance;
+}
+
+bool waitForRecordedData(const std::string &path)
+{
+    // The recorder's header area is 2048 bytes; a frame chunk follows it.
+    for (int i = 0; i < 2000; ++i) {
+        std::error_code error;
+        if (std::filesystem::file_size(path, error) > 4096 && !error)
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return false;
 }

@@ -24,6 +24,11 @@ struct Rgb {
 // The colour at (x, y) in every video frame, in order, decoded by ffmpeg.
 std::vector<Rgb> pixelTrack(const std::string &path, int x, int y);
 
+// Waits (up to 20 s) until the recording at `path` holds data past its
+// header, so a test on a loaded machine stops a recording that has frames.
+// False when none came.
+bool waitForRecordedData(const std::string &path);
+
 // True when every channel is within tolerance of 0xRRGGBB (JPEG is lossy).
 bool looksLike(const Rgb &pixel, unsigned long rgb, int tolerance = 40);
 

@@ -12,41 +12,32 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 #include <sys/stat.h>
-#include <sys/wait.h>
 
 namespace {
 
 // The simulator's stream side on one address, with a small picture.
-class StreamingCamera {
-public:
-    explicit StreamingCamera(const std::string &address)
-        : session_(state_, address, smallPicture())
-    {
-        started_ = session_.start();
-    }
-    bool started() const { return started_; }
+camsim::StreamOptions smallPicture()
+{
+    camsim::StreamOptions options;
+    options.width = 640;
+    options.height = 480;
+    return options;
+}
 
-private:
-    static camsim::StreamOptions smallPicture()
+struct StreamingCamera {
+    explicit StreamingCamera(const std::string &address) : session(state, address, smallPicture())
     {
-        camsim::StreamOptions options;
-        options.width = 640;
-        options.height = 480;
-        return options;
     }
-
-    camsim::SimCameraState state_;
-    camsim::StreamSession session_;
-    bool started_ = false;
+    camsim::SimCameraState state;
+    camsim::StreamSession session;
 };
 
 TEST(QvctlRecord, RecordsTheStreamIntoAPlayableFile)
 {
     StreamingCamera camera("127.44.1.1");
-    ASSERT_TRUE(camera.started());
+    ASSERT_TRUE(camera.session.start());
     ScratchDir dir;
     const std::string path = dir.file("clip.avi");
     const QvctlRun r = qvctl("--camera 127.44.1.1 record 1 " + path);
@@ -79,7 +70,7 @@ TEST(QvctlRecord, MissingFolderFailsBeforeAskingTheCamera)
 TEST(QvctlRecord, FileThatCannotBeCreatedIsReported)
 {
     StreamingCamera camera("127.44.4.1");
-    ASSERT_TRUE(camera.started());
+    ASSERT_TRUE(camera.session.start());
     ScratchDir dir;
     // The folder is there, but the name is taken by a folder.
     const std::string taken = dir.file("taken");

@@ -126,9 +126,11 @@ void Corvane::buildShell()
     ui_->state_btn_clear->setIcon(QIcon(QStringLiteral(":/static/other/widget_state_guanbi.png")));
 
     banner_ = new StatusBanner(ui_->widget_state, ui_->state_label_icon, ui_->state_label_text, this);
+    // Through QIcon, so a screen scaled by 2 gets the marks from their @2x
+    // pictures at its own resolution.
     banner_->setMarks(
-        QImage(QStringLiteral(":/static/other/widget_state_dui.png")).scaled(20, 20),
-        QImage(QStringLiteral(":/static/other/widget_state_cuo.png")).scaled(20, 20));
+        QIcon(QStringLiteral(":/static/other/widget_state_dui.png")).pixmap(20, 20).toImage(),
+        QIcon(QStringLiteral(":/static/other/widget_state_cuo.png")).pixmap(20, 20).toImage());
     connect(banner_, &StatusBanner::expired, this, &Corvane::setWidgetStateTextClear);
     connect(ui_->state_btn_clear, &QToolButton::clicked, this, &Corvane::setWidgetStateTextClear);
 
@@ -387,9 +389,11 @@ void Corvane::setWidgetStateTextClear()
 
 void Corvane::startWifiVideo(QString send_ip)
 {
+    // The dialog goes first: it raises this window, and the panels shown
+    // next must end up above it.
+    wifiSelect_->finish();
     sideShowAndHide();
     ui_->btn_side->show();
-    wifiSelect_->finish();
     processValues().cameraIp = send_ip;
     const QByteArray address = send_ip.toLocal8Bit();
     previewHandle_ = QV_StartPreview(address.constData());

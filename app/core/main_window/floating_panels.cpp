@@ -2,8 +2,14 @@
 
 void FloatingPanels::setVisible(QWidget *panel, bool visible)
 {
-    if (panel)
-        panel->setVisible(visible);
+    if (!panel)
+        return;
+    panel->setVisible(visible);
+    // Without a window manager nothing keeps a tool window above the
+    // full-screen window it belongs to: a panel shown after the window was
+    // raised would stay hidden behind it.
+    if (visible)
+        panel->raise();
 }
 
 bool FloatingPanels::toggle(int pageIndex)

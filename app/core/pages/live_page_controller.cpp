@@ -72,7 +72,8 @@ void LivePageController::paint(QPainter &painter)
     const QRect target = targetFor(picture.size());
     if (target.isEmpty())
         return;
-    painter.drawImage(target.topLeft(), scaled_.scaled(picture, target.size()));
+    painter.drawImage(target.topLeft(),
+                      scaled_.scaled(picture, target.size(), painter.device()->devicePixelRatioF()));
     if (!view_.freezeOn() && view_.cropOn()) {
         const QRect crop = view_.cropRect();
         painter.drawRects(&crop, 1);

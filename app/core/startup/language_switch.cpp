@@ -1,21 +1,22 @@
 #include "core/startup/language_switch.h"
 
 #include "core/startup/app_settings.h"
+#include "core/startup/language_folders.h"
 #include "core/startup/language_table.h"
 #include "core/startup/process_values.h"
 
 #include <QCoreApplication>
 #include <QTranslator>
 
-LanguageSwitch::LanguageSwitch(QTranslator &translator, QString folder)
-    : translator_(translator), folder_(std::move(folder))
+LanguageSwitch::LanguageSwitch(QTranslator &translator, QStringList folders)
+    : translator_(translator), folders_(std::move(folders))
 {
 }
 
 LanguageSwitch &LanguageSwitch::program()
 {
     static LanguageSwitch programSwitch(languageTranslator(),
-                                        QCoreApplication::applicationDirPath());
+                                        languageFolders(QCoreApplication::applicationDirPath()));
     return programSwitch;
 }
 
@@ -24,7 +25,9 @@ bool LanguageSwitch::switchTo(int languageIndex)
     QCoreApplication::removeTranslator(&translator_);
     const QString file = languageFileFor(languageIndex);
     // load() empties the translator first, whatever it then finds.
-    const bool loaded = !file.isEmpty() && translator_.load(file, folder_);
+    bool loaded = false;
+    for (int i = 0; !loaded && !file.isEmpty() && i < folders_.size(); ++i)
+        loaded = translator_.load(file, folders_.at(i));
     if (loaded)
         QCoreApplication::installTranslator(&translator_);
     return loaded;

@@ -11,17 +11,18 @@
 //
 // Thread rules: GUI thread only.
 
-#include <QString>
+#include <QStringList>
 
 class QTranslator;
 
 class LanguageSwitch {
 public:
-    // The files are looked up relative to `folder` (the program's folder).
-    LanguageSwitch(QTranslator &translator, QString folder);
+    // The files are looked up relative to each folder in turn; the first
+    // folder that has the language's file wins.
+    LanguageSwitch(QTranslator &translator, QStringList folders);
 
-    // The program's switch, on languageTranslator() and the folder beside
-    // the program.
+    // The program's switch, on languageTranslator() and the folders of
+    // languageFolders() (beside the program, then its data folder).
     static LanguageSwitch &program();
 
     // Whether a translation was loaded (false: the source texts show).
@@ -31,7 +32,7 @@ public:
 
 private:
     QTranslator &translator_;
-    QString folder_;
+    QStringList folders_;
 };
 
 #endif

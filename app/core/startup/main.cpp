@@ -29,7 +29,13 @@ void saveScreenshot(const QString &path)
 
 int main(int argc, char *argv[])
 {
+    // On a screen scaled by 2 (QT_SCALE_FACTOR) icons are drawn from their
+    // "@2x" pictures at full resolution instead of being blown up.
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QApplication app(argc, argv);
+    // Matches the installed desktop entry, so desktops group the window
+    // with the launcher and show its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.telmora.corvane"));
     processValues();
 
     const StartupOptions options = parseStartupOptions(QApplication::arguments());

@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """Renders every PNG under app/resources/static/ from one icon set, the
-eraser cursor (static/pizhu/cursor.png) included.
+eraser cursor (static/pizhu/cursor.png) included, each at its own size and
+at twice that size ("name@2x.png", for screens scaled by 2).
 
 The glyphs come from the Papirus symbolic icons (Debian package
 papirus-icon-theme), which are 16x16 single-colour SVGs painted #444444.
@@ -238,13 +239,21 @@ def all_pictures():
     return pictures
 
 
+# Every picture is also rendered at twice its size as "name@2x.png": on a
+# screen with a device pixel ratio of 2 Qt picks that twin for icons (and
+# the program loads it for its other pictures), so nothing is upscaled.
+SCALES = {"": 1, "@2x": 2}
+
+
 def render(name, svg, workdir):
-    out = os.path.join(STATIC, name + ".png")
-    os.makedirs(os.path.dirname(out), exist_ok=True)
     src = os.path.join(workdir, name.replace("/", "_") + ".svg")
     with open(src, "w", encoding="utf-8") as f:
         f.write(svg)
-    subprocess.run(["rsvg-convert", "--format=png", "--output", out, src], check=True)
+    for suffix, zoom in SCALES.items():
+        out = os.path.join(STATIC, name + suffix + ".png")
+        os.makedirs(os.path.dirname(out), exist_ok=True)
+        subprocess.run(["rsvg-convert", "--format=png", "--zoom=%d" % zoom, "--output", out, src],
+                       check=True)
 
 
 def main():
@@ -254,7 +263,7 @@ def main():
         pictures = all_pictures()
         for name in sorted(pictures):
             render(name, pictures[name], workdir)
-    print("render_icons: %d pictures written under %s" % (len(pictures), STATIC))
+    print("render_icons: %d pictures (each also @2x) written under %s" % (len(pictures), STATIC))
 
 
 if __name__ == "__main__":

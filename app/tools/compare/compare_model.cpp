@@ -89,8 +89,11 @@ bool CompareModel::setPicture(int number, const QImage &picture)
     return true;
 }
 
-QImage CompareModel::view(int number) const
+QImage CompareModel::view(int number, qreal pixelRatio) const
 {
     const CompareWindow &shown = window(number);
-    return compareView(shown.picture, shown.quarterTurns, shown.cropTenths, shown.geometry.size());
+    QImage picture = compareView(shown.picture, shown.quarterTurns, shown.cropTenths,
+                                 shown.geometry.size() * pixelRatio);
+    picture.setDevicePixelRatio(pixelRatio);
+    return picture;
 }

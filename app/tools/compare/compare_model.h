@@ -66,7 +66,10 @@ public:
     bool setPicture(int number, const QImage &picture);
 
     // What window `number` shows at its current size.
-    QImage view(int number) const;
+    // On a screen scaled by `pixelRatio` the picture has that many times
+    // the pixels of its window and carries the ratio, so it is drawn at the
+    // screen's own resolution.
+    QImage view(int number, qreal pixelRatio = 1.0) const;
 
 private:
     CompareWindow &at(int number);

@@ -96,7 +96,7 @@ void ComparePageController::showWindow(int number)
     const CompareWindow &window = model_.window(number);
     QLabel *label = parts_.widgets.labels[size_t(number - 1)];
     label->setGeometry(0, 0, window.geometry.width(), window.geometry.height());
-    const QImage shown = model_.view(number);
+    const QImage shown = model_.view(number, label->devicePixelRatioF());
     if (shown.isNull())
         label->clear();
     else

@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QIcon>
 #include <QPixmap>
 
 namespace {
@@ -12,8 +13,9 @@ namespace {
 void setHandlePicture(QLabel *handle, const char *path, const QSize &size)
 {
     handle->setFixedSize(size);
-    handle->setPixmap(
-        QPixmap(QString::fromLatin1(path)).scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    // Through QIcon, so a screen scaled by 2 gets the handle from its @2x
+    // picture at its own resolution (the pictures have the handles' shape).
+    handle->setPixmap(QIcon(QString::fromLatin1(path)).pixmap(size));
 }
 
 } // namespace

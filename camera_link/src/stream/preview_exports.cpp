@@ -52,7 +52,7 @@ QV_API int QV_GetVideoParams(PreviewStream *stream, int *kind, int *width, int *
 QV_API unsigned char QV_IsDeviceConnected(PreviewStream *stream)
 {
     return qv::guarded<unsigned char>(0, [&]() -> unsigned char {
-        return stream && stream->fields().connected.load(std::memory_order_relaxed) ? 1 : 0;
+        return stream && stream->fields().connected() ? 1 : 0;
     });
 }
 

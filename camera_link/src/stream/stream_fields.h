@@ -21,7 +21,18 @@ struct StreamFields {
     std::atomic<int32_t> height{0};
     std::atomic<int32_t> frameRate{0};
     std::atomic<uint32_t> tiltWord{0};
-    std::atomic<bool> connected{false};
+    // Each receive thread keeps its own flag: data arriving on one transport
+    // means the camera is there, whatever the other transport finds. (One
+    // shared flag flickered: a UDP camera refuses the TCP connect, and each
+    // refusal cleared the flag the UDP thread had just set.)
+    std::atomic<bool> udpConnected{false};
+    std::atomic<bool> tcpConnected{false};
+
+    bool connected() const
+    {
+        return udpConnected.load(std::memory_order_relaxed) ||
+               tcpConnected.load(std::memory_order_relaxed);
+    }
 };
 
 } // namespace qv

@@ -96,7 +96,7 @@ void TcpReceiver::receiveLoop()
         // Only this thread changes socket_, so reading it unlocked is safe.
         auto n = ::recv(socket_, reinterpret_cast<char *>(chunk.data()), kChunkBytes, 0);
         if (n > 0) {
-            fields_.connected.store(true, std::memory_order_relaxed);
+            fields_.tcpConnected.store(true, std::memory_order_relaxed);
             parser.feed(chunk.data(), static_cast<size_t>(n));
             continue;
         }
@@ -107,7 +107,7 @@ void TcpReceiver::receiveLoop()
         closeOwnSocket();
         haveSocket = false;
         stop_.waitFor(kAfterDropMs);
-        fields_.connected.store(false, std::memory_order_relaxed);
+        fields_.tcpConnected.store(false, std::memory_order_relaxed);
         stop_.waitFor(kAfterReceiveFailureMs);
     }
 }

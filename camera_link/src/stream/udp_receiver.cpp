@@ -93,11 +93,11 @@ void UdpReceiver::receiveLoop(UdpLink *link)
             link->peer = endpoint; // a truncated datagram also names its sender
             stop_.waitFor(kEmptyPassPauseMs);
             if (++emptyPasses > options_.silentPassesBeforeDisconnect)
-                fields_.connected.store(false, std::memory_order_relaxed);
+                fields_.udpConnected.store(false, std::memory_order_relaxed);
             continue;
         }
         endpoint = link->peer;
-        fields_.connected.store(true, std::memory_order_relaxed);
+        fields_.udpConnected.store(true, std::memory_order_relaxed);
         emptyPasses = 0;
         assembler.feed(datagram, static_cast<size_t>(n));
     }

@@ -1,5 +1,6 @@
 // The compiled-in pictures: every path the program names resolves to a
-// drawable picture, and the resource tree holds nothing else.
+// drawable picture with a twin at twice the size for screens scaled by 2,
+// and the resource tree holds nothing else.
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -9,6 +10,9 @@
 #include <QMap>
 #include <QSet>
 #include <QtTest>
+
+#include <cstdlib>
+#include "test_runner.h"
 
 namespace {
 
@@ -78,11 +82,6 @@ const char *const kProgramPictures[] = {
     ":/static/other/combo_arrow.png",
 };
 
-const char *const kFolders[] = {
-    ":/static", ":/static/head", ":/static/side", ":/static/tool",
-    ":/static/pizhu", ":/static/other", ":/static/font",
-};
-
 const char kFontFolder[] = ":/static/font";
 
 QByteArray pixelDigest(const QImage &image)
@@ -92,6 +91,28 @@ QByteArray pixelDigest(const QImage &image)
     for (int y = 0; y < argb.height(); ++y)
         hash.addData(reinterpret_cast<const char *>(argb.constScanLine(y)), argb.width() * 4);
     return hash.result();
+}
+
+// The twin at twice the size that Qt picks on a screen scaled by 2.
+QString twinPath(const QString &path)
+{
+    return path.left(path.size() - int(qstrlen(".png"))) + QStringLiteral("@2x.png");
+}
+
+// Mean difference per channel (0..255) of two pictures of one size.
+double meanDifference(const QImage &a, const QImage &b)
+{
+    const QImage x = a.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage y = b.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    double sum = 0;
+    for (int row = 0; row < x.height(); ++row)
+        for (int col = 0; col < x.width(); ++col) {
+            const QRgb p = x.pixel(col, row);
+            const QRgb q = y.pixel(col, row);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q))
+                   + std::abs(qBlue(p) - qBlue(q)) + std::abs(qAlpha(p) - qAlpha(q));
+        }
+    return sum / (4.0 * x.width() * x.height());
 }
 
 int opaquePixels(const QImage &image)
@@ -173,10 +194,25 @@ private slots:
         QVERIFY(cursor.hasAlphaChannel());
     }
 
-    void folderPathsResolve()
+    void everyPictureHasATwinAtTwiceTheSize()
     {
-        for (const char *folder : kFolders)
-            QVERIFY2(QDir(QString::fromLatin1(folder)).exists(), folder);
+        // Without the twin a screen scaled by 2 shows the picture blown up
+        // and blurred; a twin of another drawing would show the wrong icon
+        // only on such screens.
+        for (const char *name : kProgramPictures) {
+            const QString path = QString::fromLatin1(name);
+            const QImage plain(path);
+            const QImage twin(twinPath(path));
+            QVERIFY2(!twin.isNull(), qPrintable(twinPath(path)));
+            QCOMPARE(twin.size(), plain.size() * 2);
+            // Qt reads the ratio from the "@2x" in the name.
+            QCOMPARE(twin.devicePixelRatio(), 2.0);
+            const QImage down = twin.scaled(plain.size(), Qt::IgnoreAspectRatio,
+                                            Qt::SmoothTransformation);
+            const double difference = meanDifference(down, plain);
+            QVERIFY2(difference < 6.0, qPrintable(QString("%1 differs from its twin by %2")
+                                                      .arg(path).arg(difference)));
+        }
     }
 
     void resourceTreeHoldsOnlyNamedFiles()
@@ -184,8 +220,10 @@ private slots:
         // Anything else under :/static/ is dead weight in every build of the
         // program, or a picture whose user names it differently.
         QSet<QString> named;
-        for (const char *path : kProgramPictures)
+        for (const char *path : kProgramPictures) {
             named.insert(QString::fromLatin1(path));
+            named.insert(twinPath(QString::fromLatin1(path)));
+        }
         QStringList strays;
         QDirIterator it(":/static", QDir::Files, QDirIterator::Subdirectories);
         while (it.hasNext()) {
@@ -198,5 +236,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(ResourcePicturesTest)
+REGISTER_TEST_CLASS(ResourcePicturesTest)
 #include "resource_pictures_test.moc"

@@ -1,6 +1,6 @@
 // The translation files built beside the program: the names the language
-// table looks for, and every text of the contract translated in both
-// shipped languages.
+// table looks for, every text of the contract translated in both shipped
+// languages, and drawn by the embedded font without a fallback font.
 
 #include "core/startup/language_table.h"
 #include "translation_contract.h"
@@ -8,8 +8,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFontDatabase>
+#include <QRawFont>
 #include <QTranslator>
 #include <QtTest>
+
+#include "test_runner.h"
 
 namespace {
 
@@ -42,6 +46,7 @@ class TranslationsTest : public QObject {
 private:
     QTranslator english_;
     QTranslator chinese_;
+    QRawFont font_;
 
 private slots:
     void initTestCase()
@@ -50,6 +55,10 @@ private slots:
         // name, resolved against the program's folder.
         QVERIFY(english_.load(languageFileFor(2), programDir()));
         QVERIFY(chinese_.load(languageFileFor(0), programDir()));
+        QFile file(":/static/font/ui_font.ttf");
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        font_.loadFromData(file.readAll(), 12, QFont::PreferDefaultHinting);
+        QVERIFY(font_.isValid());
     }
 
     void everyBuiltFileIsOneTheLanguageTableNames()
@@ -103,7 +112,26 @@ private slots:
         QCOMPARE(chinese_.translate("MyToolBar", "tiaomashibie"), QString::fromUtf8("条码识别"));
         QCOMPARE(english_.translate("MySettingsBarClass", "日语"), QString("Japanese"));
     }
+
+    void fontDrawsEveryShownCharacterAndTheTablesScripts()
+    {
+        QString missing;
+        for (const TranslatedText &text : kTranslatedTexts) {
+            const QString all = english_.translate(text.context, text.source)
+                                + chinese_.translate(text.context, text.source)
+                                + QString::fromUtf8(text.source);
+            for (const QChar c : all) {
+                if (!c.isSpace() && !font_.supportsCharacter(c) && !missing.contains(c))
+                    missing += c;
+            }
+        }
+        QVERIFY2(missing.isEmpty(), qPrintable(missing));
+        // The other languages of the table: characters the two Chinese
+        // scripts write differently, accented Latin, Cyrillic and Greek.
+        for (const QChar c : QStringLiteral("设置录錄體体语語ÄéñçßЖλ"))
+            QVERIFY2(font_.supportsCharacter(c), qPrintable(QString(c)));
+    }
 };
 
-QTEST_GUILESS_MAIN(TranslationsTest)
+REGISTER_TEST_CLASS(TranslationsTest)
 #include "translations_test.moc"

@@ -14,8 +14,8 @@ struct SentCommand {
     QByteArray ip;
     int a = 0;
     int b = 0;
-    QByteArray ssid;
-    QByteArray password;
+    QByteArray ssid = {};
+    QByteArray password = {};
 };
 
 class RecordingCameraOperations : public CameraOperations {
@@ -24,41 +24,34 @@ public:
     bool answersResolutions = true;
     QVector<QSize> offered;
     QList<SentCommand> sent;
-    QByteArray answeringIp; // what findCamera reports when result > 0
 
-    int findCamera(const QByteArray &address, QByteArray &answering) override
+    int findCamera(const QByteArray &address, QByteArray &) override
     {
-        sent.append({"find", address, 0, 0, {}, {}});
-        if (result > 0)
-            answering = answeringIp;
-        return result;
+        return send({"find", address});
     }
-    int setAutoFocus(const QByteArray &ip, int on) override
-    {
-        sent.append({"autofocus", ip, on, 0, {}, {}});
-        return result;
-    }
+    int setAutoFocus(const QByteArray &ip, int on) override { return send({"autofocus", ip, on}); }
     int sendApParams(const QByteArray &ip, int mode, const QByteArray &ssid,
                      const QByteArray &password) override
     {
-        sent.append({"ap", ip, mode, 0, ssid, password});
-        return result;
+        return send({"ap", ip, mode, 0, ssid, password});
     }
-    int clearApParams(const QByteArray &ip) override
-    {
-        sent.append({"clear", ip, 0, 0, {}, {}});
-        return result;
-    }
+    int clearApParams(const QByteArray &ip) override { return send({"clear", ip}); }
     bool getResolutions(const QByteArray &ip, QVector<QSize> &sizes) override
     {
-        sent.append({"getres", ip, 0, 0, {}, {}});
+        send({"getres", ip});
         if (answersResolutions)
             sizes = offered;
         return answersResolutions;
     }
     int setResolution(const QByteArray &ip, int width, int height) override
     {
-        sent.append({"setres", ip, width, height, {}, {}});
+        return send({"setres", ip, width, height});
+    }
+
+private:
+    int send(const SentCommand &command)
+    {
+        sent.append(command);
         return result;
     }
 };

@@ -11,126 +11,90 @@
 
 #include "test_runner.h"
 
+namespace {
+NetworkListCommand command(const QString &program, const QStringList &arguments)
+{
+    NetworkListCommand c;
+    c.program = program;
+    c.arguments = arguments;
+    c.parse = parseNmcliNetworks;
+    return c;
+}
+
+QStringList listedBy(WirelessNetworkLister &lister)
+{
+    QSignalSpy listed(&lister, &WirelessNetworkLister::networksListed);
+    lister.start();
+    if (!listed.wait(20000))
+        return {QStringLiteral("<nothing listed>")};
+    return listed.at(0).at(0).toStringList();
+}
+} // namespace
+
 class NetworkListTest : public QObject {
     Q_OBJECT
-
-private:
-    static NetworkListCommand printing(const QString &text)
-    {
-        NetworkListCommand command;
-        command.program = QStringLiteral("printf");
-        command.arguments = QStringList{QStringLiteral("%s"), text};
-        command.parse = parseNmcliNetworks;
-        return command;
-    }
 
 private slots:
     void netshKeepsTheLastWordOfEverySsidLineInOrderWithDuplicates()
     {
-        const QString output = QStringLiteral(
-            "\r\n"
-            "Interface name : Wi-Fi \r\n"
-            "There are 4 networks currently visible.\r\n"
-            "\r\n"
-            "SSID 1 : Home Net\r\n"
-            "    Network type            : Infrastructure\r\n"
-            "    Authentication          : WPA2-Personal\r\n"
-            "\r\n"
-            "SSID 2 : Office\r\n"
-            "SSID 3 : Office\r\n"
-            "SSID 4 : \r\n"
-            "ssid 5 : lowercase-is-not-a-match\r\n");
-        QCOMPARE(parseNetshNetworks(output),
-                 QStringList({"Net", "Office", "Office"}));
-    }
-
-    void netshSplitsOnlyAtCarriageReturnLineFeed()
-    {
-        // A bare line feed does not end a line, so both names sit on one
-        // "line" and only the last word of it counts.
+        const QString output = QStringLiteral("Interface name : Wi-Fi \r\n"
+                                              "SSID 1 : Home Net\r\n"
+                                              "    Authentication          : WPA2-Personal\r\n"
+                                              "SSID 2 : Office\r\n"
+                                              "SSID 3 : Office\r\n"
+                                              "SSID 4 : \r\n"
+                                              "ssid 5 : lowercase-is-not-a-match\r\n");
+        QCOMPARE(parseNetshNetworks(output), QStringList({"Net", "Office", "Office"}));
+        // A bare line feed does not end a line: only the last word counts.
         QCOMPARE(parseNetshNetworks("SSID 1 : A\nSSID 2 : B\r\n"), QStringList({"B"}));
-        QCOMPARE(parseNetshNetworks(QString()), QStringList());
-        QCOMPARE(parseNetshNetworks("no networks here\r\n\r\n"), QStringList());
     }
 
     void nmcliUnescapesKeepsSpacesDropsHiddenAndRepeatedNames()
     {
-        const QString output = QStringLiteral("Home Net\n"
-                                              "\n"
-                                              "Cafe\\:Guest\n"
-                                              "back\\\\slash\n"
-                                              "Home Net\n"
-                                              "\n"
-                                              "Office\r\n"
-                                              "trailing\\");
+        const QString output = QStringLiteral("Home Net\n\nCafe\\:Guest\nback\\\\slash\n"
+                                              "Home Net\n\nOffice\r\ntrailing\\");
         QCOMPARE(parseNmcliNetworks(output),
                  QStringList({"Home Net", "Cafe:Guest", "back\\slash", "Office", "trailing\\"}));
-        QCOMPARE(parseNmcliNetworks(QStringLiteral("\n\n")), QStringList());
     }
 
-    void listerReportsTheParsedOutputOfTheCommand()
+    void listerReportsTheParsedOutputOnceAndEmptyWhenThereIsNone()
     {
-        WirelessNetworkLister lister(printing(QStringLiteral("Home\\:Net\nOffice\nOffice\n")));
+        WirelessNetworkLister lister(command("printf", {"%s", "Home\\:Net\nOffice\nOffice\n"}));
         QSignalSpy listed(&lister, &WirelessNetworkLister::networksListed);
-        lister.start();
-        lister.start(); // ignored while the first runs
-        QVERIFY(listed.wait(20000));
-        QCOMPARE(listed.count(), 1);
-        QCOMPARE(listed.at(0).at(0).toStringList(), QStringList({"Home:Net", "Office"}));
+        lister.start(); // a second start while the first runs is ignored
+        QCOMPARE(listedBy(lister), QStringList({"Home:Net", "Office"}));
         QTest::qWait(50);
         QCOMPARE(listed.count(), 1);
-    }
 
-    void listerAnswersEmptyWhenThereIsNoCommandOrItCannotStart()
-    {
-        NetworkListCommand none;
-        WirelessNetworkLister noLister(none);
-        QSignalSpy noneListed(&noLister, &WirelessNetworkLister::networksListed);
-        noLister.start();
+        WirelessNetworkLister none{NetworkListCommand()};
+        QSignalSpy noneListed(&none, &WirelessNetworkLister::networksListed);
+        none.start();
         QCOMPARE(noneListed.count(), 0); // never synchronously inside start()
         QVERIFY(noneListed.wait(5000));
         QCOMPARE(noneListed.at(0).at(0).toStringList(), QStringList());
 
-        NetworkListCommand missing = printing(QString());
-        missing.program = QStringLiteral("/nonexistent/corvane-no-such-lister");
-        WirelessNetworkLister failing(missing);
-        QSignalSpy failed(&failing, &WirelessNetworkLister::networksListed);
-        failing.start();
-        QVERIFY(failed.wait(20000));
-        QCOMPARE(failed.at(0).at(0).toStringList(), QStringList());
+        WirelessNetworkLister missing(command("/nonexistent/corvane-no-such-lister", {}));
+        QCOMPARE(listedBy(missing), QStringList());
     }
 
     void hangingCommandIsStoppedAndWhatItPrintedCounts()
     {
-        NetworkListCommand hanging = printing(QString());
-        hanging.program = QStringLiteral("sh");
-        hanging.arguments = QStringList{QStringLiteral("-c"),
-                                        QStringLiteral("printf 'Early\\n'; exec sleep 60")};
-        WirelessNetworkLister lister(hanging);
+        WirelessNetworkLister lister(command("sh", {"-c", "printf 'Early\\n'; exec sleep 60"}));
         lister.setTimeLimit(300);
-        QSignalSpy listed(&lister, &WirelessNetworkLister::networksListed);
-        lister.start();
-        QVERIFY(listed.wait(20000));
-        QCOMPARE(listed.at(0).at(0).toStringList(), QStringList({"Early"}));
+        QCOMPARE(listedBy(lister), QStringList({"Early"}));
     }
 
     void deletingTheListerWhileItRunsEndsTheCommandQuietly()
     {
-        NetworkListCommand slow = printing(QString());
-        slow.program = QStringLiteral("sleep");
-        slow.arguments = QStringList{QStringLiteral("60")};
         QObject receiver;
         int answers = 0;
-        auto *lister = new WirelessNetworkLister(slow);
-        connect(lister, &WirelessNetworkLister::networksListed, &receiver,
-                [&answers] { ++answers; });
+        auto *lister = new WirelessNetworkLister(command("sleep", {"60"}));
+        connect(lister, &WirelessNetworkLister::networksListed, &receiver, [&] { ++answers; });
         lister->start();
-        QProcess *child = lister->findChild<QProcess *>();
-        QVERIFY(child);
-        QVERIFY(child->waitForStarted(20000));
-        QPointer<QProcess> watched(child);
+        QPointer<QProcess> child = lister->findChild<QProcess *>();
+        QVERIFY(child && child->waitForStarted(20000));
         delete lister;
-        QVERIFY(watched.isNull());
+        QVERIFY(child.isNull());
         QCoreApplication::processEvents();
         QCOMPARE(answers, 0);
     }

@@ -1,68 +1,140 @@
-// Start-up: command-line options, the embedded font and the language switch.
+// Start-up: command-line options, the settings store, file naming, the
+// private temp folder, the embedded font and the language switch.
 
 #include "core/startup/app_settings.h"
 #include "core/startup/application_setup.h"
+#include "core/startup/file_naming.h"
 #include "core/startup/language_switch.h"
+#include "core/startup/language_table.h"
+#include "core/startup/private_temp_folder.h"
+#include "core/startup/process_values.h"
 #include "core/startup/startup_options.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFontInfo>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
+
+#include "test_runner.h"
 
 class StartupTest : public QObject {
     Q_OBJECT
 
-private:
-    QTemporaryDir settingsDir_;
-
-    static StartupOptions parse(const QStringList &args)
-    {
-        return parseStartupOptions(QStringList{QStringLiteral("corvane")} + args);
-    }
-
 private slots:
-    void initTestCase()
+    void optionsAreCheckedAndStrayWordsIgnored_data()
     {
-        QVERIFY(settingsDir_.isValid());
-        setSettingsFolderForTests(settingsDir_.path());
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<QString>("camera");
+        QTest::addColumn<double>("quitAfter");
+        QTest::addColumn<QStringList>("ignored");
+        const QStringList none;
+        QTest::newRow("none") << none << true << QString() << 0.0 << none;
+        QTest::newRow("camera") << QStringList{"--camera", "127.0.0.1"} << true << "127.0.0.1" << 0.0 << none;
+        QTest::newRow("camera name") << QStringList{"--camera", "camera.local"} << false;
+        QTest::newRow("camera v6") << QStringList{"--camera", "::1"} << false;
+        QTest::newRow("camera missing") << QStringList{"--camera"} << false;
+        QTest::newRow("screenshot, no end") << QStringList{"--screenshot", "x.png"} << false;
+        QTest::newRow("screenshot") << QStringList{"--screenshot", "x.png", "--quit-after", "2.5"}
+                                    << true << QString() << 2.5 << none;
+        QTest::newRow("quit zero") << QStringList{"--quit-after", "0"} << false;
+        QTest::newRow("quit word") << QStringList{"--quit-after", "soon"} << false;
+        QTest::newRow("unknown") << QStringList{"--no-such-option"} << false;
+        QTest::newRow("desktop files") << QStringList{"/home/me/scan.jpg", "--quit-after", "1", "b.pdf"}
+                                       << true << QString() << 1.0
+                                       << QStringList{"/home/me/scan.jpg", "b.pdf"};
     }
 
-    void noOptionsRunsUntilClosed()
+    void optionsAreCheckedAndStrayWordsIgnored()
     {
-        const StartupOptions o = parse({});
-        QVERIFY(o.valid);
-        QVERIFY(o.camera.isEmpty());
-        QCOMPARE(o.quitAfterSeconds, 0.0);
+        QFETCH(QStringList, args);
+        QFETCH(bool, valid);
+        const StartupOptions o = parseStartupOptions(QStringList{"corvane"} + args);
+        QCOMPARE(o.valid, valid);
+        if (!valid)
+            return;
+        QFETCH(QString, camera);
+        QFETCH(double, quitAfter);
+        QFETCH(QStringList, ignored);
+        QCOMPARE(o.camera, camera);
+        QCOMPARE(o.quitAfterSeconds, quitAfter);
+        QCOMPARE(o.ignoredArguments, ignored);
+        QCOMPARE(o.screenshotPath.isEmpty(), !args.contains("--screenshot"));
     }
 
-    void cameraOptionTakesADottedAddress()
+    void settingsStoreReadsDefaultsAndWritesItsIniFile()
     {
-        const StartupOptions o = parse({"--camera", "127.0.0.1"});
-        QVERIFY(o.valid);
-        QCOMPARE(o.camera, QStringLiteral("127.0.0.1"));
-        QVERIFY(!parse({"--camera", "camera.local"}).valid);
-        QVERIFY(!parse({"--camera", "::1"}).valid);
-        QVERIFY(!parse({"--camera"}).valid);
+        QCOMPARE(readSetting("dev/savePath"), QString("0"));
+        QCOMPARE(readSettingOr("wifi/unset", "x"), QString("x"));
+        writeSetting("wifi/sta_ip", "10.0.0.5");
+        QCOMPARE(readSettingOr("wifi/sta_ip", QString()), QString("10.0.0.5"));
+        QSettings direct(QSettings::IniFormat, QSettings::UserScope, "Telmora", "TelmoraCorvane");
+        QCOMPARE(direct.value("wifi/sta_ip").toString(), QString("10.0.0.5"));
+        writeSetting("wifi/sta_ip", "");
+        QCOMPARE(readSettingOr("wifi/sta_ip", "x"), QString(""));
     }
 
-    void screenshotNeedsAnEnd()
+    void languageTableMapsIndexesAndRejectsOthers()
     {
-        QVERIFY(!parse({"--screenshot", "/tmp/x.png"}).valid);
-        const StartupOptions o = parse({"--screenshot", "shot.png", "--quit-after", "2.5"});
-        QVERIFY(o.valid);
-        QCOMPARE(o.screenshotPath, QStringLiteral("shot.png"));
-        QCOMPARE(o.quitAfterSeconds, 2.5);
-        QVERIFY(!parse({"--quit-after", "0"}).valid);
-        QVERIFY(!parse({"--quit-after", "soon"}).valid);
-        QVERIFY(!parse({"--no-such-option"}).valid);
+        QCOMPARE(languageFileFor(0), QString("language/language_cn_j.qm"));
+        QCOMPARE(languageFileFor(12), QString("language/language_tai.qm"));
+        QVERIFY(languageFileFor(13).isEmpty());
+        QVERIFY(languageFileFor(-1).isEmpty());
+        QCOMPARE(languageIndexFromSetting("10"), 10);
+        QCOMPARE(languageIndexFromSetting("abc"), 0);
+    }
+
+    void fileNamesUseTheStartDateAndNeverOverwrite()
+    {
+        QTemporaryDir folder;
+        const QTime t(0, 0, 5, 10);
+        const QString first = makeFilePath(folder.path(), "20241129", t, ".jpg");
+        QCOMPARE(first, folder.path() + "/20241129-00-00-05-010.jpg");
+        QFile(first).open(QIODevice::WriteOnly);
+        const QString second = makeFilePath(folder.path(), "20241129", t, ".jpg");
+        QCOMPARE(second, folder.path() + "/20241129-00-00-05-010-1.jpg");
+        QFile(second).open(QIODevice::WriteOnly);
+        QCOMPARE(makeFilePath(folder.path(), "20241129", t, ".jpg"),
+                 folder.path() + "/20241129-00-00-05-010-2.jpg");
+
+        ProcessValues &v = processValues();
+        const QString saved = v.savePath;
+        v.savePath = "0";
+        QVERIFY(makePhotoPath().startsWith(v.picturesDir + "/" + v.startDate + "-"));
+        QVERIFY(makePhotoPath().endsWith(".jpg"));
+        QVERIFY(makeVideoPath().startsWith(v.moviesDir + "/" + v.startDate + "-"));
+        QVERIFY(makeVideoPath().endsWith(".avi"));
+        v.savePath = "/data/scans";
+        QVERIFY(makePhotoPath().startsWith("/data/scans/"));
+        v.savePath = saved;
+    }
+
+    void temporaryFilesLiveInAPrivateFolder()
+    {
+        const QString folder = privateTempFolder();
+        QVERIFY(isPrivateFolder(folder));
+        QCOMPARE(QFileInfo(processValues().freezeStillPath).absolutePath(), folder);
+        QCOMPARE(QFileInfo(processValues().annotationTempPath).absolutePath(), folder);
+
+        QTemporaryDir dir;
+        const QString open = dir.path() + "/open", target = dir.path() + "/target";
+        QVERIFY(QDir().mkdir(open) && QDir().mkdir(target));
+        chmod(QFile::encodeName(open).constData(), 0777);
+        chmod(QFile::encodeName(target).constData(), 0700);
+        QVERIFY(!isPrivateFolder(open));
+        QVERIFY(isPrivateFolder(target));
+        QVERIFY(QFile::link(target, dir.path() + "/link"));
+        QVERIFY(!isPrivateFolder(dir.path() + "/link"));
     }
 
     void embeddedFontBecomesTheApplicationFont()
     {
         const QString family = useEmbeddedFont();
         QVERIFY(!family.isEmpty());
-        QCOMPARE(QApplication::font().family(), family);
         QCOMPARE(QFontInfo(QApplication::font()).family(), family);
     }
 
@@ -81,21 +153,13 @@ private slots:
             writeSetting("dev/softwarelanguage", missing);
             QVERIFY(!program.switchToStored());
             QCOMPARE(shown(), QStringLiteral("luyin"));
-            QCOMPARE(QCoreApplication::translate("CorvaneClass", "设置"), QString::fromUtf8("设置"));
         }
         writeSetting("dev/softwarelanguage", "zh"); // not a number: Simplified Chinese
         QVERIFY(program.switchToStored());
         QVERIFY(shown() != QStringLiteral("luyin") && shown() != QStringLiteral("Sound recording"));
-    }
-
-    void fileNamesFromTheDesktopAreIgnoredNotFatal()
-    {
-        const StartupOptions o = parse({"/home/me/scan.jpg", "--quit-after", "1", "other.pdf"});
-        QVERIFY(o.valid);
-        QCOMPARE(o.ignoredArguments, QStringList({"/home/me/scan.jpg", "other.pdf"}));
-        QCOMPARE(o.quitAfterSeconds, 1.0);
+        program.switchTo(-1); // back to the source texts for the tests after this one
     }
 };
 
-QTEST_MAIN(StartupTest)
+REGISTER_TEST_CLASS(StartupTest)
 #include "startup_test.moc"
