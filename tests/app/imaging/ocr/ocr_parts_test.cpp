@@ -1,19 +1,17 @@
 // The recogniser's parts: the languages on offer, the spaces between
-// Chinese characters, the reading views' way back to the picture, the
-// print-size estimate and the judgement of a reading.
+// Chinese characters, the reading views' way back to the picture and the
+// print-size estimate.
 
 #include "text_page.h"
 
 #include "imaging/ocr/cjk_spacing.h"
 #include "imaging/ocr/ocr_languages.h"
-#include "imaging/ocr/reading_quality.h"
 #include "imaging/ocr/reading_view.h"
 
 #include <gtest/gtest.h>
 
 #include <opencv2/imgproc.hpp>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
@@ -43,22 +41,6 @@ TEST_F(LanguageFolder, OffersTheTrainedLanguagesOnly)
     EXPECT_EQ(ocr::installedLanguages(folder_.string()),
               (std::vector<std::string>{"chi_sim", "eng"}));
     EXPECT_TRUE(ocr::installedLanguages((folder_ / "missing").string()).empty());
-}
-
-TEST_F(LanguageFolder, TessdataPrefixWinsWhenItHoldsData)
-{
-    touch("eng.traineddata");
-    const char *old = std::getenv("TESSDATA_PREFIX");
-    const std::string saved = old ? old : "";
-    setenv("TESSDATA_PREFIX", folder_.c_str(), 1);
-    EXPECT_EQ(ocr::trainedDataFolder(), folder_.string());
-    // Its parent named, as older setups do.
-    setenv("TESSDATA_PREFIX", folder_.parent_path().c_str(), 1);
-    EXPECT_NE(ocr::trainedDataFolder(), folder_.parent_path().string());
-    if (old)
-        setenv("TESSDATA_PREFIX", saved.c_str(), 1);
-    else
-        unsetenv("TESSDATA_PREFIX");
 }
 
 TEST(OcrLanguages, InterfaceLanguageChoosesTheDefaultWhenInstalled)
@@ -126,25 +108,6 @@ TEST(ReadingView, TurnedViewsMapTheirPixelsBackOntoThePicture)
     }
 }
 
-TEST(ReadingView, AStraightenedViewMapsTheSheetOntoItsCorners)
-{
-    testpage::PageLayout layout;
-    layout.lines = testpage::englishLines();
-    layout.degrees = 12;
-    const testpage::TextPage page = testpage::renderPage(layout);
-    const ocr::ReadingView view =
-        ocr::uprightView(ocr::grayPicture(page.picture), 0.12, 1.0);
-    ASSERT_TRUE(view.straightened);
-    // The view's first line of print maps onto the first line in the picture.
-    const auto &line = page.lineBoxes.front();
-    cv::Mat ink;
-    cv::threshold(view.gray, ink, 128, 255, cv::THRESH_BINARY_INV);
-    const cv::Rect inkBox = cv::boundingRect(ink(cv::Rect(20, 20, view.gray.cols - 40, view.gray.rows - 40)));
-    const cv::Point2f firstInk =
-        ocr::toPicture(view, cv::Point2f(float(inkBox.x + 20), float(inkBox.y + 20)));
-    EXPECT_LT(cv::norm(firstInk - line[0]), 12.0);
-}
-
 TEST(ReadingView, SmallPrintIsEnlargedLargePrintIsNot)
 {
     testpage::PageLayout layout;
@@ -158,28 +121,6 @@ TEST(ReadingView, SmallPrintIsEnlargedLargePrintIsNot)
     EXPECT_LE(small, 3.0);
     EXPECT_EQ(large, 1.0);
     EXPECT_EQ(ocr::printScale(cv::Mat(400, 400, CV_8UC1, cv::Scalar(200))), 1.0);
-}
-
-RecognizedWord word(const std::string &text, float confidence)
-{
-    RecognizedWord w;
-    w.text = text;
-    w.confidence = confidence;
-    return w;
-}
-
-TEST(ReadingQuality, ConfidentWordsReadWellNoiseDoesNot)
-{
-    const ocr::ReadingQuality good = ocr::judgeReading({word("harbour", 93), word("ferry", 88)});
-    EXPECT_EQ(good.characters, 12);
-    EXPECT_TRUE(ocr::readsWell(good));
-    const ocr::ReadingQuality noise = ocr::judgeReading({word("~'", 31), word("ii,", 45)});
-    EXPECT_FALSE(ocr::readsWell(noise));
-    EXPECT_FALSE(ocr::readsAnything(noise));
-    EXPECT_FALSE(ocr::readsAnything(ocr::judgeReading({})));
-    // Characters, not bytes: three Chinese characters are three.
-    EXPECT_EQ(ocr::judgeReading({word("梨树园", 90)}).characters, 3);
-    EXPECT_GT(good.score, ocr::judgeReading({word("harbour", 60), word("ferry", 60)}).score);
 }
 
 } // namespace

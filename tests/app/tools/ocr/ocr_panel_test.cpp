@@ -1,5 +1,6 @@
 // The text panel: languages on offer, copying all or the selection, saving
 // as a text file without ever losing a file, and failures said plainly.
+// (Reading again is driven through the tool, ocr_tool_test.cpp.)
 
 #include "message_box_catcher.h"
 #include "test_runner.h"
@@ -16,7 +17,6 @@
 #include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTextCursor>
 #include <QtTest>
@@ -156,20 +156,6 @@ private slots:
         panel.saveButton()->click();
         QCOMPARE(boxes.boxes.size(), 2);
         QVERIFY(QFileInfo(script.path).isDir());
-    }
-
-    void readAgainAsksInTheChosenLanguage()
-    {
-        MyOcrBar panel;
-        if (panel.languageList()->count() == 0)
-            QSKIP("no trained data installed");
-        QSignalSpy again(&panel, &MyOcrBar::signals_again);
-        panel.setBusy(true, "busy");
-        QVERIFY(!panel.againButton()->isEnabled());
-        panel.showText("x", QString());
-        panel.againButton()->click();
-        QCOMPARE(again.size(), 1);
-        QCOMPARE(again.first().first().toString(), panel.language());
     }
 };
 

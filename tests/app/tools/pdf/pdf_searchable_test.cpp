@@ -104,23 +104,6 @@ private slots:
         writeSetting("pdf/searchable", "0");
     }
 
-    void chinesePagesAreSearchableInChinese()
-    {
-        if (!installed("chi_sim"))
-            QSKIP("Simplified Chinese trained data not installed");
-        const QString output = dir_.path() + "/notice.pdf";
-        MyPDFBar composer(choosing({jpeg("notice.jpg", chineseTestLines())}, output), nullptr);
-        composer.slots_addImage();
-        composer.searchableBox()->setChecked(true);
-        chooseLanguage(composer, "chi_sim");
-        QSignalSpy written(&composer, &MyPDFBar::pdf_signals_openfile);
-        composer.slots_composePDF();
-        QVERIFY(written.wait(kComposeTimeout));
-        QVERIFY2(characterErrorRate(chineseTestLines().join(""), pageText(output, 1)) < 0.1,
-                 qPrintable(pageText(output, 1)));
-        writeSetting("pdf/searchable", "0");
-    }
-
     void aStoppedCompositionWritesNothing()
     {
         const QString output = dir_.path() + "/stopped.pdf";
