@@ -31,6 +31,8 @@ const std::vector<Command> &commandTable();
 
 int runDetect(const std::vector<std::string> &arguments);
 void helpDetect(std::FILE *to);
+int runOcr(const std::vector<std::string> &arguments);
+void helpOcr(std::FILE *to);
 
 int runCodes(const std::vector<std::string> &arguments);
 void helpCodes(std::FILE *to);

@@ -9,6 +9,8 @@ const std::vector<Command> &commandTable()
          "find the sheet of paper in each picture; one JSON line per file", runDetect, helpDetect},
         {"codes", "FILE...", "read the bar codes and QR codes in each picture; one JSON line per file",
          runCodes, helpCodes},
+        {"ocr", "[--language CODE] FILE...",
+         "read the text in each picture; one JSON line per file", runOcr, helpOcr},
     };
     return table;
 }

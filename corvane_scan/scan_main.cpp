@@ -1,9 +1,10 @@
-// corvane-scan: finds sheets of paper and reads bar codes in pictures from
-// a terminal.
+// corvane-scan: finds sheets of paper, reads bar codes and reads the text in
+// pictures from a terminal.
 //
 //   corvane-scan detect photos/*.jpg
 //   corvane-scan detect --deskew scans/ photos/*.jpg
 //   corvane-scan codes photos/*.jpg
+//   corvane-scan ocr --language chi_sim photos/*.jpg
 
 #include "scan_command.h"
 

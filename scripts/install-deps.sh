@@ -8,7 +8,8 @@ packages=(
   clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qtbase5-dev qttools5-dev qttools5-dev-tools
-  libopencv-dev libhpdf-dev libzbar-dev zbar-tools libturbojpeg0-dev libqrencode-dev
+  libopencv-dev libopencv-contrib-dev libhpdf-dev libzbar-dev zbar-tools libturbojpeg0-dev libqrencode-dev
+  libtesseract-dev tesseract-ocr-eng tesseract-ocr-chi-sim
   libx11-dev libxext-dev libasound2-dev
   xvfb xauth x11-apps imagemagick ffmpeg poppler-utils qpdf qrencode img2pdf
   iproute2 util-linux binutils procps

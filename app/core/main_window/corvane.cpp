@@ -9,8 +9,10 @@
 #include "core/main_window/panel_setup.h"
 #include "core/pages/live_page_controller.h"
 #include "imaging/side_bar/my_side_bar.h"
+#include "imaging/transforms/view_transform.h"
 #include "imaging/transforms/view_transforms.h"
 #include "tools/curtain/curtain_opener.h"
+#include "tools/ocr/ocr_tool.h"
 #include "tools/pdf/pdf_composer_launcher.h"
 #include "tools/compare/compare_page_controller.h"
 #include "tools/compare/my_com_bar.h"
@@ -63,6 +65,7 @@ Corvane::Corvane(QWidget *parent)
     pdfComposer_ = std::make_unique<PdfComposerLauncher>(
         this, [this](const QString &message) { setWidgetStateCuo(message); });
     curtain_ = std::make_unique<CurtainOpener>(this, screenWidth_, screenHeight_);
+    ocrTool_ = std::make_unique<OcrTool>(this, toolBar_, banner_);
     sideShowAndHide();
     ui_->btn_side->hide();
 
@@ -458,6 +461,21 @@ void Corvane::tool_openDir()
 void Corvane::tool_pdf()
 {
     pdfComposer_->open();
+}
+
+QImage Corvane::fullResolutionPicture()
+{
+    // What the screen shows, from the camera's full picture: the shown frame
+    // may have been decoded smaller.
+    if (liveView_->currentFrameBytes().isEmpty())
+        return currentFrame();
+    const QImage full = liveView_->fullResolutionFrame();
+    return full.isNull() ? currentFrame() : applyViewTransform(full, view_->state());
+}
+
+void Corvane::tool_ocr()
+{
+    ocrTool_->recognise(fullResolutionPicture());
 }
 
 void Corvane::func_pdf_widget_openfile(QString fileName)

@@ -43,6 +43,7 @@ class MyToolBar;
 class MySettingsBar;
 class MyWifiSelect;
 class LiveViewSession;
+class OcrTool;
 class QAction;
 class QClipboard;
 class QPainter;
@@ -69,6 +70,9 @@ public:
     int screenHeight() const { return screenHeight_; }
     int viewHeight() const { return viewHeight_; }
     const QImage &currentFrame() const;
+    // The current frame as shown (turned, mirrored, zoomed), but from the
+    // camera's full-resolution picture: for photos, bar codes and text.
+    QImage fullResolutionPicture();
     bool panelsShown() const { return panels_.shown(); }
     bool micOn() const { return micOn_; }
     MyWifiSelect *connectionDialog() const { return wifiSelect_; }
@@ -88,6 +92,7 @@ public:
     // The current PDF composer and curtain; null until first opened.
     MyPDFBar *pdfComposer() const;
     MyCurtainBar *curtain() const;
+    OcrTool &ocrTool() const { return *ocrTool_; }
     bool fullScreenOn() const;
     int pageIndex() const;
 
@@ -110,6 +115,7 @@ public slots:
     void func_pdf_widget_openfile(QString fileName);
     void tool_openDir();
     void tool_pdf();
+    void tool_ocr();
     void tool_duibi(bool on);
     void tool_pizhu(bool on);
     void side_fenbianlv();
@@ -199,6 +205,7 @@ private:
     SaveFolderOpener folderOpener_;
     std::unique_ptr<PdfComposerLauncher> pdfComposer_;
     std::unique_ptr<CurtainOpener> curtain_;
+    std::unique_ptr<OcrTool> ocrTool_;
 };
 
 #endif

@@ -16,6 +16,7 @@ CreatedPanels createToolAndSideBars(QWidget *window, int screenWidth, int screen
     panels.toolBar->show();
     QObject::connect(panels.toolBar, SIGNAL(signals_wenjianjia()), window, SLOT(tool_openDir()));
     QObject::connect(panels.toolBar, SIGNAL(signals_pdf()), window, SLOT(tool_pdf()));
+    QObject::connect(panels.toolBar, SIGNAL(signals_ocr()), window, SLOT(tool_ocr()));
     QObject::connect(panels.toolBar, SIGNAL(signals_duibi(bool)), window, SLOT(tool_duibi(bool)));
     QObject::connect(panels.toolBar, SIGNAL(signals_pizhu(bool)), window, SLOT(tool_pizhu(bool)));
 
@@ -56,7 +57,7 @@ void markToolsNotBuiltYet(MyToolBar &toolBar, MySideBar &sideBar)
 {
     for (MyToolBar::Button button : {MyToolBar::RecordVideo,
                                      MyToolBar::RecordScreen, MyToolBar::Photo,
-                                     MyToolBar::Ocr, MyToolBar::BarCode})
+                                     MyToolBar::BarCode})
         toolBar.setAvailable(button, false);
     // Deskew and crop wait for the document detector.
     for (MySideBar::Button button : {MySideBar::Deskew, MySideBar::Crop})

@@ -22,7 +22,7 @@ struct CreatedPanels {
 };
 
 // `window` must have the slots tool_openDir(), tool_pizhu(bool), tool_pdf(),
-// tool_duibi(bool), side_fenbianlv(), side_zuozhuan(), side_youzhuan(), side_zuoyoujingxiang(),
+// tool_ocr(), tool_duibi(bool), side_fenbianlv(), side_zuozhuan(), side_youzhuan(), side_zuoyoujingxiang(),
 // side_shangxiajingxiang(), side_fangda(), side_suoxiao(), side_zhezhao()
 // and side_dongjie().
 CreatedPanels createToolAndSideBars(QWidget *window, int screenWidth, int screenHeight);

@@ -26,6 +26,11 @@ void StatusBanner::showFail(const QString &message)
     showWith(failMark_, message);
 }
 
+void StatusBanner::showNote(const QString &message)
+{
+    showWith(QImage(), message);
+}
+
 void StatusBanner::showWith(const QImage &mark, const QString &message)
 {
     strip_->show();

@@ -29,6 +29,8 @@ public:
     void setMarks(const QImage &ok, const QImage &fail);
     void showOk(const QString &message);
     void showFail(const QString &message);
+    // Without a mark: work in progress, neither success nor failure.
+    void showNote(const QString &message);
     void clear();
 
     // The timer that will hide the current message; null when none runs.

@@ -33,13 +33,14 @@ double edgeLength(cv::Point2f a, cv::Point2f b)
 
 } // namespace
 
-cv::Mat perspectiveCutOut(const cv::Mat &frame, const DocumentOutline &outline)
+bool perspectiveCutOutGeometry(cv::Size frame, const DocumentOutline &outline, cv::Size *size,
+                               cv::Matx33d *frameToCut)
 {
     if (frame.empty())
-        return cv::Mat();
+        return false;
     // Which corner is top-left and so on, judged after turning by minus
     // the tilt, so the result stands the way straightenedCutOut's does.
-    const cv::Matx23d turn = detection::straighteningTransform(frame.size(), outline.angle);
+    const cv::Matx23d turn = detection::straighteningTransform(frame, outline.angle);
     cv::Point2f topLeft, topRight, bottomRight, bottomLeft;
     double minSum = 0, maxSum = 0, minDiff = 0, maxDiff = 0;
     for (int i = 0; i < 4; ++i) {
@@ -56,16 +57,30 @@ cv::Mat perspectiveCutOut(const cv::Mat &frame, const DocumentOutline &outline)
     const int height = static_cast<int>(std::lround(
         std::max(edgeLength(topLeft, bottomLeft), edgeLength(topRight, bottomRight))));
     if (width < 1 || height < 1)
-        return cv::Mat();
+        return false;
 
     const cv::Point2f from[4] = {topLeft, topRight, bottomRight, bottomLeft};
     const cv::Point2f to[4] = {{0.0f, 0.0f},
                                {float(width), 0.0f},
                                {float(width), float(height)},
                                {0.0f, float(height)}};
+    const cv::Mat homography = cv::getPerspectiveTransform(from, to);
+    // Corners on one line (a degenerate outline) have no homography.
+    if (homography.empty() || !cv::checkRange(homography))
+        return false;
+    *size = cv::Size(width, height);
+    *frameToCut = cv::Matx33d(homography);
+    return true;
+}
+
+cv::Mat perspectiveCutOut(const cv::Mat &frame, const DocumentOutline &outline)
+{
+    cv::Size size;
+    cv::Matx33d frameToCut;
+    if (!perspectiveCutOutGeometry(frame.size(), outline, &size, &frameToCut))
+        return cv::Mat();
     cv::Mat cut;
-    cv::warpPerspective(frame, cut, cv::getPerspectiveTransform(from, to),
-                        cv::Size(width, height), cv::INTER_LINEAR, cv::BORDER_CONSTANT,
-                        cv::Scalar::all(0));
+    cv::warpPerspective(frame, cut, cv::Mat(frameToCut), size, cv::INTER_LINEAR,
+                        cv::BORDER_CONSTANT, cv::Scalar::all(0));
     return cut;
 }

@@ -11,6 +11,7 @@
 #include "imaging/detection/document_outline.h"
 
 #include <opencv2/core/mat.hpp>
+#include <opencv2/core/matx.hpp>
 
 // What a deskewed photo shows: the frame turned by minus the sheet's tilt
 // onto the straightened canvas (nearest neighbour, black where the turned
@@ -23,5 +24,12 @@ cv::Mat straightenedCutOut(const cv::Mat &frame, const DocumentOutline &outline)
 // rectangle as wide and as high as its longer opposite edges (linear
 // interpolation), the same way up as straightenedCutOut.
 cv::Mat perspectiveCutOut(const cv::Mat &frame, const DocumentOutline &outline);
+
+// What perspectiveCutOut does to a frame of the given size: the cut-out's
+// size and the homography from frame to cut-out coordinates, so that a
+// reader of the cut-out can map its findings back onto the frame. False
+// when the outline leaves nothing to cut.
+bool perspectiveCutOutGeometry(cv::Size frame, const DocumentOutline &outline, cv::Size *size,
+                               cv::Matx33d *frameToCut);
 
 #endif

@@ -55,6 +55,34 @@
         <source>These pictures are larger than a PDF page and were scaled down to fit:</source>
         <translation>以下图片大于PDF页面的上限，已按比例缩小：</translation>
     </message>
+    <message>
+        <source>Reads the text of every picture and adds it invisibly, so the PDF can be searched and its text copied.</source>
+        <translation>识别每张图片中的文字并以不可见方式加入，使PDF可以搜索并复制文字。</translation>
+    </message>
+    <message>
+        <source>Reading the text of picture %1 of %2…</source>
+        <translation>正在识别第 %1 张图片的文字（共 %2 张）…</translation>
+    </message>
+    <message>
+        <source>Writing the PDF…</source>
+        <translation>正在写入PDF…</translation>
+    </message>
+    <message>
+        <source>Reading the text of the pictures…</source>
+        <translation>正在识别图片中的文字…</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>The text could not be added (its font could not be loaded); the PDF holds the pictures only.</source>
+        <translation>无法加入文字（字体无法加载）；PDF中只有图片。</translation>
+    </message>
+    <message>
+        <source>No text was found on these pictures; their pages cannot be searched:</source>
+        <translation>这些图片中未找到文字，其页面无法搜索：</translation>
+    </message>
 </context>
 <context>
     <name>MyPDFBarClass</name>
@@ -69,6 +97,10 @@
     <message>
         <source>合成PDF</source>
         <translation>合成PDF</translation>
+    </message>
+    <message>
+        <source>可搜索文字</source>
+        <translation>可搜索文字</translation>
     </message>
 </context>
 <context>

@@ -55,6 +55,34 @@
         <source>These pictures are larger than a PDF page and were scaled down to fit:</source>
         <translation>These pictures are larger than a PDF page and were scaled down to fit:</translation>
     </message>
+    <message>
+        <source>Reads the text of every picture and adds it invisibly, so the PDF can be searched and its text copied.</source>
+        <translation>Reads the text of every picture and adds it invisibly, so the PDF can be searched and its text copied.</translation>
+    </message>
+    <message>
+        <source>Reading the text of picture %1 of %2…</source>
+        <translation>Reading the text of picture %1 of %2…</translation>
+    </message>
+    <message>
+        <source>Writing the PDF…</source>
+        <translation>Writing the PDF…</translation>
+    </message>
+    <message>
+        <source>Reading the text of the pictures…</source>
+        <translation>Reading the text of the pictures…</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>The text could not be added (its font could not be loaded); the PDF holds the pictures only.</source>
+        <translation>The text could not be added (its font could not be loaded); the PDF holds the pictures only.</translation>
+    </message>
+    <message>
+        <source>No text was found on these pictures; their pages cannot be searched:</source>
+        <translation>No text was found on these pictures; their pages cannot be searched:</translation>
+    </message>
 </context>
 <context>
     <name>MyPDFBarClass</name>
@@ -69,6 +97,10 @@
     <message>
         <source>合成PDF</source>
         <translation>Compose PDF</translation>
+    </message>
+    <message>
+        <source>可搜索文字</source>
+        <translation>Searchable text</translation>
     </message>
 </context>
 <context>

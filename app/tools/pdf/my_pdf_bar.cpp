@@ -3,10 +3,17 @@
 #include "ui_my_pdf_bar.h"
 
 #include "core/main_window/message_box_presenter.h"
+#include "core/startup/app_settings.h"
+#include "tools/ocr/ocr_language_choice.h"
 #include "tools/pdf/pdf_start_folder.h"
 #include "tools/pdf/picture_thumbnail.h"
+#include "tools/pdf/searchable_pdf_session.h"
+#include "tools/pdf/text_layer_font.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QDir>
 #include <QEvent>
 #include <QFileDialog>
@@ -14,10 +21,12 @@
 #include <QKeyEvent>
 #include <QListWidgetItem>
 #include <QMessageBox>
+#include <QProgressDialog>
 
 namespace {
 
 const QSize kThumbnailSize(100, 100);
+const QString kSearchableSetting = QStringLiteral("pdf/searchable");
 
 MyPDFBarSeams &defaultSeams()
 {
@@ -87,9 +96,56 @@ MyPDFBar::MyPDFBar(const MyPDFBarSeams &seams, QWidget *parent)
     ui_->btn_compose_pdf->setAutoDefault(false);
     connect(ui_->btn_add, SIGNAL(clicked()), this, SLOT(slots_addImage()));
     connect(ui_->btn_compose_pdf, SIGNAL(clicked()), this, SLOT(slots_composePDF()));
+
+    ui_->check_searchable->setToolTip(
+        tr("Reads the text of every picture and adds it invisibly, so the PDF can be searched "
+           "and its text copied."));
+    ui_->check_searchable->setChecked(readSetting(kSearchableSetting) == QLatin1String("1"));
+    fillLanguages();
+    ui_->combo_language->setEnabled(ui_->check_searchable->isChecked()
+                                    && ui_->combo_language->count() > 1);
+    connect(ui_->check_searchable, &QCheckBox::toggled, this, [this](bool on) {
+        writeSetting(kSearchableSetting, on ? QStringLiteral("1") : QStringLiteral("0"));
+        ui_->combo_language->setEnabled(on && ui_->combo_language->count() > 1);
+    });
+    connect(ui_->combo_language, QOverload<int>::of(&QComboBox::activated), this,
+            [this] { ocrchoice::rememberLanguage(ui_->combo_language->currentData().toString()); });
 }
 
-MyPDFBar::~MyPDFBar() = default;
+void MyPDFBar::fillLanguages()
+{
+    const QString chosen = ocrchoice::chosenLanguage();
+    for (const QString &code : ocrchoice::installedLanguages()) {
+        ui_->combo_language->addItem(ocrchoice::displayName(code), code);
+        if (code == chosen)
+            ui_->combo_language->setCurrentIndex(ui_->combo_language->count() - 1);
+    }
+    // The names are longer than the box; the list shows them whole.
+    ui_->combo_language->view()->setMinimumWidth(
+        ui_->combo_language->view()->sizeHintForColumn(0) + 24);
+    // Without trained data there is nothing to read the pictures with.
+    if (ui_->combo_language->count() == 0) {
+        ui_->check_searchable->setChecked(false);
+        ui_->check_searchable->setEnabled(false);
+    }
+}
+
+QCheckBox *MyPDFBar::searchableBox() const
+{
+    return ui_->check_searchable;
+}
+
+QComboBox *MyPDFBar::languageList() const
+{
+    return ui_->combo_language;
+}
+
+MyPDFBar::~MyPDFBar()
+{
+    // The session's destructor stops and joins its thread; it is a child
+    // and would go later, after the form it reports to.
+    delete session_;
+}
 
 void MyPDFBar::setDefaultSeamsForTests(const MyPDFBarSeams &seams)
 {
@@ -157,15 +213,89 @@ void MyPDFBar::slots_composePDF()
                                          tr("Add pictures first, then compose the PDF."));
         return;
     }
+    if (session_ && session_->busy())
+        return;
     const QString fileName = chooseOutputFile();
     if (fileName.isEmpty())
         return;
+    if (ui_->check_searchable->isChecked() && ui_->check_searchable->isEnabled()) {
+        composeSearchable(fileName);
+        return;
+    }
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const JpegPdfWriter::Outcome outcome = JpegPdfWriter().write(imagePaths_, fileName);
     QApplication::restoreOverrideCursor();
     report(outcome, fileName);
     if (outcome.written())
         emit pdf_signals_openfile(fileName);
+}
+
+void MyPDFBar::composeSearchable(const QString &fileName)
+{
+    if (!session_) {
+        session_ = new SearchablePdfSession(this);
+        connect(session_, &SearchablePdfSession::progress, this, [this](int done, int total) {
+            if (!progress_)
+                return;
+            progress_->setMaximum(total);
+            progress_->setValue(done);
+            progress_->setLabelText(done < total
+                                        ? tr("Reading the text of picture %1 of %2…")
+                                              .arg(done + 1)
+                                              .arg(total)
+                                        : tr("Writing the PDF…"));
+        });
+    }
+    disconnect(session_, &SearchablePdfSession::finished, this, nullptr);
+    connect(session_, &SearchablePdfSession::finished, this,
+            [this, fileName](const SearchablePdfResult &result) { finishSearchable(result, fileName); });
+
+    progress_ = new QProgressDialog(tr("Reading the text of the pictures…"), tr("Stop"), 0,
+                                    int(imagePaths_.size()), this);
+    progress_->setWindowTitle(windowTitle());
+    progress_->setWindowModality(Qt::WindowModal);
+    progress_->setMinimumDuration(0);
+    progress_->setAutoClose(false);
+    progress_->setAutoReset(false);
+    connect(progress_, &QProgressDialog::canceled, session_, &SearchablePdfSession::cancel);
+    setComposing(true);
+    session_->start(imagePaths_, fileName, ui_->combo_language->currentData().toString(),
+                    textLayerFontFile());
+    progress_->show();
+}
+
+void MyPDFBar::finishSearchable(const SearchablePdfResult &result, const QString &fileName)
+{
+    setComposing(false);
+    if (progress_) {
+        progress_->hide();
+        progress_->deleteLater();
+        progress_ = nullptr;
+    }
+    if (result.cancelled)
+        return;
+    report(result.outcome, fileName);
+    if (!result.outcome.written())
+        return;
+    if (result.outcome.textFontMissing)
+        MessageBoxPresenter::warning(this, windowTitle(),
+                                     tr("The text could not be added (its font could not be "
+                                        "loaded); the PDF holds the pictures only."));
+    else if (!result.withoutText.isEmpty())
+        MessageBoxPresenter::information(
+            this, windowTitle(),
+            tr("No text was found on these pictures; their pages cannot be searched:")
+                + QLatin1Char('\n') + nativeList(result.withoutText));
+    emit pdf_signals_openfile(fileName);
+}
+
+void MyPDFBar::setComposing(bool composing)
+{
+    ui_->btn_add->setEnabled(!composing);
+    ui_->btn_compose_pdf->setEnabled(!composing);
+    ui_->check_searchable->setEnabled(!composing && ui_->combo_language->count() > 0);
+    ui_->combo_language->setEnabled(!composing && ui_->check_searchable->isChecked()
+                                    && ui_->combo_language->count() > 1);
 }
 
 void MyPDFBar::report(const JpegPdfWriter::Outcome &outcome, const QString &fileName)

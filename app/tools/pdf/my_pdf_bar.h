@@ -10,7 +10,15 @@
 // is reported and no signal is emitted. The Delete key removes the selected
 // thumbnails.
 //
-// Thread rules: GUI thread only. Composing runs inside the button's slot.
+// "Searchable text" also reads the text of every picture in the language
+// chosen beside it and lays it over the page invisibly, so the document
+// can be searched and its text copied in any PDF reader. That runs off the
+// GUI thread (SearchablePdfSession) with a progress window that can stop
+// it; stopped, nothing is written.
+//
+// Thread rules: GUI thread only. A plain composition runs inside the
+// button's slot; a searchable one on the session's thread, which the
+// composer owns and joins when it is deleted.
 
 #include "tools/pdf/my_pdf_bar_seams.h"
 #include "tools/pdf/writer/jpeg_pdf_writer.h"
@@ -22,6 +30,12 @@
 namespace Ui {
 class MyPDFBarClass;
 }
+
+class QCheckBox;
+class QComboBox;
+class QProgressDialog;
+class SearchablePdfSession;
+struct SearchablePdfResult;
 
 class MyPDFBar : public QDialog {
     Q_OBJECT
@@ -38,6 +52,12 @@ public:
 
     // Full paths in list order, one per thumbnail.
     const QStringList &imagePaths() const { return imagePaths_; }
+
+    QCheckBox *searchableBox() const;
+    QComboBox *languageList() const;
+    // Null until the first searchable document.
+    SearchablePdfSession *searchableSession() const { return session_; }
+    QProgressDialog *progressWindow() const { return progress_; }
 
 signals:
     void pdf_signals_openfile(QString fileName);
@@ -57,10 +77,16 @@ private:
     // person cancelled or declined to replace a file.
     QString chooseOutputFile();
     void report(const JpegPdfWriter::Outcome &outcome, const QString &fileName);
+    void fillLanguages();
+    void composeSearchable(const QString &fileName);
+    void finishSearchable(const SearchablePdfResult &result, const QString &fileName);
+    void setComposing(bool composing);
 
     std::unique_ptr<Ui::MyPDFBarClass> ui_;
     MyPDFBarSeams seams_;
     QStringList imagePaths_;
+    SearchablePdfSession *session_ = nullptr;
+    QProgressDialog *progress_ = nullptr;
 };
 
 #endif

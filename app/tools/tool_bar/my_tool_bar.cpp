@@ -50,8 +50,6 @@ MyToolBar::MyToolBar(int screenHeight, QWidget *parent)
                 ui_->btn_tiaoma};
     shape(screenHeight);
     connectButtons();
-    // Text recognition is not offered.
-    ui_->btn_ocr->hide();
 }
 
 MyToolBar::~MyToolBar() = default;
@@ -121,10 +119,21 @@ QString MyToolBar::captionFor(Button which) const
 
 void MyToolBar::restyleAll(Button chosen, bool chosenOn)
 {
-    for (QToolButton *button : buttons_)
-        button->setStyleSheet(toolNormalStyle(button->objectName()));
+    for (int i = 0; i < kButtonCount; ++i) {
+        QToolButton *each = buttons_[size_t(i)];
+        each->setStyleSheet(busy_[size_t(i)] ? toolBusyStyle(each->objectName())
+                                             : toolNormalStyle(each->objectName()));
+    }
     if (chosenOn)
         button(chosen)->setStyleSheet(toolChosenStyle(button(chosen)->objectName()));
+}
+
+void MyToolBar::setBusy(Button which, bool busy)
+{
+    busy_[size_t(which)] = busy;
+    QToolButton *shown = button(which);
+    shown->setStyleSheet(busy ? toolBusyStyle(shown->objectName())
+                              : toolNormalStyle(shown->objectName()));
 }
 
 bool MyToolBar::toggleTool(ToolToggleMachine::Tool tool, Button which, bool &accepted)

@@ -3,7 +3,7 @@
 
 // The floating row of tool buttons at the bottom of the screen: open the
 // picture folder, annotate, record video, record the screen, photo,
-// compare, PDF, OCR (hidden) and bar codes. The bar owns no tool logic: it
+// compare, PDF, OCR and bar codes. The bar owns no tool logic: it
 // keeps which toggle tool is on (ToolToggleMachine), shows it, refuses
 // clicks that would start a second tool, and forwards each accepted click
 // to the main window as a signal. A black caption shows the hovered
@@ -50,6 +50,10 @@ public:
     void setAvailable(Button which, bool available);
     bool isAvailable(Button which) const;
     void setShortcutHint(Button which, const QKeySequence &keys);
+    // A one-shot tool working in the background shows it on its button
+    // until it is done; restyling for toggle tools keeps that look.
+    void setBusy(Button which, bool busy);
+    bool isBusy(Button which) const { return busy_[size_t(which)]; }
     // The caption the button shows on hover, in the current language.
     QString captionFor(Button which) const;
     HoverTip &hoverTip() const { return *caption_; }
@@ -104,6 +108,7 @@ private:
     ToolToggleMachine tools_;
     std::array<QToolButton *, kButtonCount> buttons_{};
     std::array<QKeySequence, kButtonCount> shortcuts_{};
+    std::array<bool, kButtonCount> busy_{};
 };
 
 #endif

@@ -32,3 +32,10 @@ QString toolChosenStyle(const QString &objectName)
                           "border-radius:10px;}")
         .arg(objectName);
 }
+
+QString toolBusyStyle(const QString &objectName)
+{
+    return QStringLiteral("QToolButton#%1{background-color:#fff;border:2px dashed #0296D6;"
+                          "border-radius:10px;}")
+        .arg(objectName);
+}

@@ -18,5 +18,8 @@ QString toolNormalStyle(const QString &objectName);
 // border.
 QString toolFirstPhotoStyle();
 QString toolChosenStyle(const QString &objectName);
+// A one-shot tool still at work (text recognition): white with a dashed
+// blue border.
+QString toolBusyStyle(const QString &objectName);
 
 #endif

@@ -1,6 +1,7 @@
 #include "tools/pdf/writer/jpeg_pdf_writer.h"
 
 #include "tools/pdf/writer/haru_document.h"
+#include "tools/pdf/writer/invisible_text_layer.h"
 #include "tools/pdf/writer/pdf_page_size.h"
 #include "tools/pdf/writer/replacement_file.h"
 
@@ -26,14 +27,13 @@ bool endsWithEndMarker(const QString &path)
     return file.read(16).contains("%%EOF");
 }
 
-// Adds the page of one loaded picture; false when libharu failed.
-bool addPictureAsPage(HaruDocument &doc, HPDF_Image image, bool &scaled)
+// Adds the page of one loaded picture; null when libharu failed.
+HPDF_Page addPictureAsPage(HaruDocument &doc, HPDF_Image image, PdfPageSize &size)
 {
-    const PdfPageSize size = pdfPageSizeFor(HPDF_Image_GetWidth(image), HPDF_Image_GetHeight(image));
-    scaled = size.scaled;
+    size = pdfPageSizeFor(HPDF_Image_GetWidth(image), HPDF_Image_GetHeight(image));
     HPDF_Page page = HPDF_AddPage(doc.handle());
     if (!page)
-        return false;
+        return nullptr;
     HPDF_Page_SetWidth(page, size.width);
     HPDF_Page_SetHeight(page, size.height);
     // Every page becomes the open action in turn, so the document opens at
@@ -42,13 +42,14 @@ bool addPictureAsPage(HaruDocument &doc, HPDF_Image image, bool &scaled)
     HPDF_Destination_SetXYZ(destination, 0, HPDF_Page_GetHeight(page), 1);
     HPDF_SetOpenAction(doc.handle(), destination);
     HPDF_Page_DrawImage(page, image, 0, 0, size.width, size.height);
-    return !doc.hasError();
+    return doc.hasError() ? nullptr : page;
 }
 
 } // namespace
 
 JpegPdfWriter::Outcome JpegPdfWriter::write(const QStringList &picturePaths,
-                                            const QString &outputPath) const
+                                            const QString &outputPath,
+                                            const SearchableText *text) const
 {
     Outcome outcome;
     if (picturePaths.isEmpty()) {
@@ -63,21 +64,29 @@ JpegPdfWriter::Outcome JpegPdfWriter::write(const QStringList &picturePaths,
     // Compresses the page contents and the rest; JPEG data is stored as it
     // is (DCTDecode) whatever the mode.
     HPDF_SetCompressionMode(doc.handle(), HPDF_COMP_ALL);
+    InvisibleTextLayer textLayer;
+    if (text && !textLayer.load(doc, text->fontPath))
+        outcome.textFontMissing = true;
 
-    for (const QString &path : picturePaths) {
+    for (int index = 0; index < picturePaths.size(); ++index) {
+        const QString &path = picturePaths[index];
         HPDF_Image image =
             HPDF_LoadJpegImageFromFile(doc.handle(), QFile::encodeName(path).constData());
         if (!image) {
             outcome.skipped.append({path, problemFor(doc.takeError())});
             continue;
         }
-        bool scaled = false;
-        if (!addPictureAsPage(doc, image, scaled)) {
+        PdfPageSize size;
+        HPDF_Page page = addPictureAsPage(doc, image, size);
+        if (!page) {
             outcome.failure = Failure::LibraryFailure;
             return outcome;
         }
-        if (scaled)
+        if (size.scaled)
             outcome.scaledToFit.append(path);
+        if (textLayer.isLoaded() && index < text->pages.size()
+            && textLayer.draw(doc, page, text->pages[index], QSizeF(size.width, size.height)) > 0)
+            ++outcome.pagesWithText;
         ++outcome.pages;
     }
     if (outcome.pages == 0) {

@@ -15,7 +15,15 @@
 // broken file, under that name. Nothing is written when no picture could
 // be loaded.
 //
+// Given the text read on the pictures (page_text.h), each page also gets an
+// invisible text layer with it (InvisibleTextLayer), so the document can be
+// searched and its text copied; the pictures stay as they are. A font that
+// cannot be loaded leaves the document without text but still writes it,
+// and says so in the outcome.
+//
 // Thread rules: no state of its own; any thread, one call per document.
+
+#include "tools/pdf/writer/page_text.h"
 
 #include <QList>
 #include <QString>
@@ -47,10 +55,14 @@ public:
         int pages = 0;
         QList<SkippedPicture> skipped;
         QStringList scaledToFit; // pictures shrunk to the largest page
+        int pagesWithText = 0;   // pages that got a text layer
+        bool textFontMissing = false; // text was given but its font could not be loaded
         bool written() const { return failure == Failure::None; }
     };
 
-    Outcome write(const QStringList &picturePaths, const QString &outputPath) const;
+    // `text`, when given, holds one entry per picture path.
+    Outcome write(const QStringList &picturePaths, const QString &outputPath,
+                  const SearchableText *text = nullptr) const;
 };
 
 #endif

@@ -163,11 +163,26 @@ private slots:
         QVERIFY(large.windowFlags().testFlag(Qt::Tool));
         QVERIFY(large.windowFlags().testFlag(Qt::FramelessWindowHint));
         QVERIFY(!large.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-        QVERIFY(large.button(MyToolBar::Ocr)->isHidden());
+        QVERIFY(!large.button(MyToolBar::Ocr)->isHidden());
         QVERIFY(!large.mask().contains(QPoint(0, 0)));
         QVERIFY(large.mask().contains(QPoint(320, 40)));
         QCOMPARE(large.styleSheet(),
                  QString("background-color:#ededed;border: 1px solid #ededed;border-radius:10px;"));
+    }
+
+    void aBusyToolKeepsItsLookThroughToggleRestyles()
+    {
+        MyToolBar bar(1080, nullptr);
+        QToolButton *ocr = bar.button(MyToolBar::Ocr);
+        const QString normal = ocr->styleSheet();
+        bar.setBusy(MyToolBar::Ocr, true);
+        QVERIFY(bar.isBusy(MyToolBar::Ocr));
+        QVERIFY(ocr->styleSheet().contains("dashed"));
+        bar.slots_pizhu(); // annotation on and off restyles every button
+        bar.slots_pizhu();
+        QVERIFY(ocr->styleSheet().contains("dashed"));
+        bar.setBusy(MyToolBar::Ocr, false);
+        QCOMPARE(ocr->styleSheet(), normal);
     }
 
     void captionSitsAboveTheButtonAndTellsWhatIsMissing()
