@@ -15,6 +15,14 @@ void PageTurnWatcher::restart()
     lastMotion_ = 0;
 }
 
+void PageTurnWatcher::forgetLastPage()
+{
+    if (lastPage_.empty())
+        return;
+    lastPage_.release();
+    --pagesTaken_;
+}
+
 PageTurnWatcher::Verdict PageTurnWatcher::feed(const cv::Mat &thumbnail, long long nowMs)
 {
     if (thumbnail.empty())

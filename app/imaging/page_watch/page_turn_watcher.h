@@ -50,6 +50,10 @@ public:
 
     // Forgets the pictures and the count: the next still page is taken.
     void restart();
+    // The photo of the page taken last could not be kept: the page counts
+    // as not taken, so it is taken once the picture has moved and settled
+    // again.
+    void forgetLastPage();
 
     State state() const { return state_; }
     int pagesTaken() const { return pagesTaken_; }
