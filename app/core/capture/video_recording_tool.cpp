@@ -60,6 +60,7 @@ void VideoRecordingTool::addFrame(const unsigned char *bytes, int size)
 void VideoRecordingTool::stop()
 {
     parts_.live->setKeepFrameBytes(false);
+    parts_.live->deliverWaitingFrameBytes();
     const VideoRecording::Outcome outcome = recording_.stop();
     parts_.clock->stop();
     const quint64 byteDrops = parts_.live->frameBytesDropped() - byteDropsAtStart_;

@@ -10,6 +10,7 @@
 #include "core/connection/my_wifi_select.h"
 #include "core/live_view/live_view_session.h"
 #include "core/live_view/my_work.h"
+#include "core/live_view/raw_frame_queue.h"
 #include "core/main_window/corvane.h"
 #include "core/startup/process_values.h"
 #include "imaging/transforms/view_transform.h"
@@ -31,6 +32,7 @@
 #include <QStandardPaths>
 #include <QStackedWidget>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QToolButton>
 #include <QtTest>
 
@@ -241,6 +243,38 @@ private slots:
         rig.recordButton()->click();
         QVERIFY(rig.window.videoRecording().recording());
         rig.recordButton()->click();
+    }
+
+    void framesTheBytePathDroppedAreCountedInTheStopMessage()
+    {
+        Camera camera("127.53.7.1");
+        QVERIFY(camera.ok);
+        Rig rig("127.53.7.1");
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.window.currentFrame().isNull(), 20000);
+        rig.recordButton()->click();
+        QVERIFY(rig.window.videoRecording().recording());
+        const quint64 droppedBefore = rig.window.liveView().frameBytesDropped();
+        // A GUI thread that hangs: the camera's bytes pile up in the byte
+        // queue until it throws the oldest away.
+        MyWork *worker = rig.window.liveView().worker();
+        const quint64 start = worker->framesTaken();
+        const quint64 beyond = RawFrameQueue::kDefaultFrames + 15;
+        for (int waited = 0; worker->framesTaken() < start + beyond && waited < 30000; waited += 20)
+            QThread::msleep(20);
+        QVERIFY(worker->framesTaken() >= start + beyond);
+        rig.recordButton()->click();
+        // Stopped: the byte path takes no more, so the count is final.
+        const quint64 dropped = rig.window.liveView().frameBytesDropped() - droppedBefore;
+        QVERIFY(dropped >= 10);
+
+        QCOMPARE(rig.banner(), savedMessage(rig.video()) + ' '
+                                   + VideoRecordingTool::tr("%1 frames are missing: the computer could not keep up with the camera.")
+                                         .arg(dropped));
+        // What waited in the byte queue when the stop came went to the
+        // recorder (which keeps the newest frame of each 15 fps slot).
+        const RecordedVideo video = inspectRecording(rig.video());
+        QVERIFY(!video.frames.isEmpty());
+        QVERIFY(video.decodesCleanly);
     }
 
     void aFullDiskIsReportedAndTheFileStillPlays()
