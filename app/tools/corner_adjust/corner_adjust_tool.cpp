@@ -43,6 +43,16 @@ CornerAdjustTool::~CornerAdjustTool()
     delete view_.data();
 }
 
+bool CornerAdjustTool::isOpen() const
+{
+    return !view_.isNull();
+}
+
+CornerAdjustView *CornerAdjustTool::view() const
+{
+    return view_.data();
+}
+
 bool CornerAdjustTool::open(const QImage &shown)
 {
     if (shown.isNull()) {

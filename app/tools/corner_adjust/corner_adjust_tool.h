@@ -39,8 +39,8 @@ public:
 
     // shown: the picture on screen now. False (and said) without one.
     bool open(const QImage &shown);
-    bool isOpen() const { return !view_.isNull(); }
-    CornerAdjustView *view() const { return view_; }
+    bool isOpen() const;
+    CornerAdjustView *view() const;
 
     // What Enter and Esc do; public for the window's shortcuts and tests.
     // save() returns the saved file's path, or an empty string.

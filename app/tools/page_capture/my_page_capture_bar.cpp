@@ -78,7 +78,7 @@ void MyPageCaptureBar::showProgress(int pages, PageCaptureSession::Hint hint)
 {
     pages_ = pages;
     shownHint_ = hint;
-    count_->setText(tr("%n page(s) taken", nullptr, pages));
+    count_->setText(tr("Pages taken: %1").arg(pages));
     hint_->setText(hintText(hint));
     finish_->setEnabled(pages > 0);
 }
@@ -94,10 +94,10 @@ void MyPageCaptureBar::retranslate()
     setWindowTitle(tr("Hands-free pages"));
     title_->setText(tr("Turn the pages; each still page is photographed."));
     title_->setWordWrap(true);
-    sensitivityLabel_->setText(tr("Sensitivity: calm ← → keen"));
+    sensitivityLabel_->setText(tr("Sensitivity (left: calm, right: keen)"));
     sensitivity_->setToolTip(tr("Keen notices smaller changes and takes the photo sooner; calm "
                                 "ignores small movements and waits longer for the hands to go."));
-    finish_->setText(tr("Finish → PDF"));
+    finish_->setText(tr("Finish: make a PDF"));
     stop_->setText(tr("Stop"));
     showProgress(pages_, shownHint_);
 }

@@ -3,7 +3,7 @@
 
 // The small panel of hands-free page capture: how many pages were taken,
 // what the watcher sees ("Turn the page", "Hold still…"), the sensitivity
-// from "calm" to "keen", "Finish → PDF" and "Stop". It shows what the
+// from "calm" to "keen", "Finish: make a PDF" and "Stop". It shows what the
 // session tells it and forwards the person's choices; it decides nothing.
 //
 // Thread rules: GUI thread only. A tool window in front of the main window

@@ -31,8 +31,10 @@ bool PageCaptureTool::switchOn(bool on, bool livePicture)
         session_->stop();
         return false;
     }
-    if (!session_->start(livePicture))
+    if (!session_->start(livePicture)) {
+        emit ended();
         return false;
+    }
     showPanel();
     update();
     return true;

@@ -4,9 +4,10 @@
 // The main window's hands-free page capture: the session and its panel.
 // switchOn(true) starts watching and shows the panel beside the picture
 // (refused, and said, without a live picture); the panel's "Stop", Esc or a
-// second press of the mode's button ends it, keeping the photos; "Finish →
-// PDF" ends it and opens the PDF composer with the photos in order. When
-// the mode ends by the panel, `ended` lets the window release the button.
+// second press of the mode's button ends it, keeping the photos; "Finish:
+// make a PDF" ends it and opens the PDF composer with the photos in order. When
+// the mode ends by the panel, or a start is refused, `ended` lets the
+// window release the mode's button.
 //
 // Thread rules: GUI thread only. The tool owns the session and the panel;
 // the window owns the tool.
