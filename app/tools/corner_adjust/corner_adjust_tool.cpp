@@ -71,6 +71,9 @@ bool CornerAdjustTool::open(const QImage &shown)
     view_->setGeometry(window_->rect());
     view_->show();
     view_->raise();
+    // The button that opened the view lies on the tool bar, a window of its
+    // own that keeps the keyboard: Enter and Esc must reach the corners.
+    window_->activateWindow();
     view_->setFocus();
     return true;
 }

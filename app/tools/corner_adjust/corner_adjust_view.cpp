@@ -10,6 +10,10 @@
 namespace {
 
 const QColor kAccent(0x02, 0x96, 0xD6);
+// Room above the picture for the hint, and below it for the buttons and
+// the tool bar, which floats over the bottom of the window (140 pixels).
+constexpr int kTopRoom = 60;
+constexpr int kBottomRoom = 200;
 
 } // namespace
 
@@ -53,8 +57,7 @@ double CornerAdjustView::scale() const
 {
     if (picture_.isNull())
         return 1.0;
-    // Room for the hint above and the buttons below.
-    const double w = width(), h = std::max(1, height() - 120);
+    const double w = width(), h = std::max(1, height() - kTopRoom - kBottomRoom);
     return std::min(w / picture_.width(), h / picture_.height());
 }
 
@@ -62,7 +65,8 @@ QRectF CornerAdjustView::pictureArea() const
 {
     const double s = scale();
     const QSizeF size(picture_.width() * s, picture_.height() * s);
-    return QRectF(QPointF((width() - size.width()) / 2, 60 + (height() - 120 - size.height()) / 2),
+    return QRectF(QPointF((width() - size.width()) / 2,
+                          kTopRoom + (height() - kTopRoom - kBottomRoom - size.height()) / 2),
                   size);
 }
 
@@ -86,7 +90,7 @@ void CornerAdjustView::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
     cancel_->adjustSize();
     save_->adjustSize();
-    const int y = height() - 48;
+    const int y = height() - kBottomRoom + 12;
     cancel_->move(width() / 2 + 10, y);
     save_->move(width() / 2 - 10 - save_->width(), y);
 }
@@ -123,7 +127,7 @@ void CornerAdjustView::paintEvent(QPaintEvent *)
     QFont font = painter.font();
     font.setPointSize(14);
     painter.setFont(font);
-    painter.drawText(QRectF(0, 0, width(), 60), Qt::AlignCenter,
+    painter.drawText(QRectF(0, 0, width(), kTopRoom), Qt::AlignCenter,
                      tr("Drag the four corners onto the corners of the sheet. "
                         "Enter saves the cut-out, Esc cancels."));
 }
