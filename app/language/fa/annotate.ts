@@ -131,15 +131,15 @@
     <name>AnnotationPageController</name>
     <message>
         <source>There is no camera picture to annotate yet.</source>
-        <translation>Il n’y a pas encore d’image de la caméra à annoter.</translation>
+        <translation>Il n'y a pas encore d'image de la caméra à annoter.</translation>
     </message>
     <message>
         <source>The camera picture could not be kept for annotation in %1.</source>
-        <translation>L’image de la caméra n’a pas pu être conservée pour l’annotation dans %1.</translation>
+        <translation>L'image de la caméra n'a pas pu être conservée pour l'annotation dans %1.</translation>
     </message>
     <message>
         <source>The annotation was not saved: %1</source>
-        <translation>L’annotation n’a pas été enregistrée : %1</translation>
+        <translation>L'annotation n'a pas été enregistrée : %1</translation>
     </message>
 </context>
 <context>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>There is no camera picture yet.</source>
-        <translation>Il n’y a pas encore d’image de la caméra.</translation>
+        <translation>Il n'y a pas encore d'image de la caméra.</translation>
     </message>
 </context>
 <context>

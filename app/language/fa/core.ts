@@ -5,12 +5,12 @@
     <name>Corvane</name>
     <message>
         <source>Could not open the folder %1</source>
-        <translation>Impossible d’ouvrir le dossier %1</translation>
+        <translation>Impossible d'ouvrir le dossier %1</translation>
     </message>
     <message>
         <source>xiangji_wuxiangying</source>
         <translation>La caméra %1 ne répond pas.
-L’image reviendra d’elle-même dès qu’elle répondra à nouveau.</translation>
+L'image reviendra d'elle-même dès qu'elle répondra à nouveau.</translation>
     </message>
     <message>
         <source>xiangji_huifu</source>
@@ -58,7 +58,7 @@ L’image reviendra d’elle-même dès qu’elle répondra à nouveau.</transla
     </message>
     <message>
         <source>Get Resolution Fail, Please Obtain Again</source>
-        <translation>Impossible d’obtenir les résolutions de la caméra. Veuillez réessayer.</translation>
+        <translation>Impossible d'obtenir les résolutions de la caméra. Veuillez réessayer.</translation>
     </message>
     <message>
         <source>Set Resolution</source>
@@ -66,7 +66,7 @@ L’image reviendra d’elle-même dès qu’elle répondra à nouveau.</transla
     </message>
     <message>
         <source>Set Resolution Fail</source>
-        <translation>La caméra n’a pas accepté la résolution.</translation>
+        <translation>La caméra n'a pas accepté la résolution.</translation>
     </message>
     <message>
         <source>biduichaungkou</source>
@@ -74,7 +74,7 @@ L’image reviendra d’elle-même dès qu’elle répondra à nouveau.</transla
     </message>
     <message>
         <source>qingxuanzechaungkou</source>
-        <translation>Veuillez d’abord sélectionner une fenêtre.</translation>
+        <translation>Veuillez d'abord sélectionner une fenêtre.</translation>
     </message>
     <message>
         <source>wenjian_bidui</source>
@@ -120,7 +120,7 @@ L’image reviendra d’elle-même dès qu’elle répondra à nouveau.</transla
     <name>MyWifiSelect</name>
     <message>
         <source>Enter the camera&apos;s IPv4 address, for example 192.168.1.20.</source>
-        <translation>Saisissez l’adresse IPv4 de la caméra, p. ex. 192.168.1.20.</translation>
+        <translation>Saisissez l'adresse IPv4 de la caméra, p. ex. 192.168.1.20.</translation>
     </message>
 </context>
 <context>

@@ -40,15 +40,15 @@
     <name>OcrTool</name>
     <message>
         <source>Still recognising the text of the last picture…</source>
-        <translation>Reconnaissance du texte de l’image précédente en cours…</translation>
+        <translation>Reconnaissance du texte de l'image précédente en cours…</translation>
     </message>
     <message>
         <source>There is no picture to read yet.</source>
-        <translation>Il n’y a pas encore d’image à lire.</translation>
+        <translation>Il n'y a pas encore d'image à lire.</translation>
     </message>
     <message>
         <source>No language for text recognition is installed (Debian packages tesseract-ocr-eng, tesseract-ocr-chi-sim, ...).</source>
-        <translation>Aucune langue de reconnaissance de texte n’est installée (paquets Debian tesseract-ocr-eng, tesseract-ocr-chi-sim, ...).</translation>
+        <translation>Aucune langue de reconnaissance de texte n'est installée (paquets Debian tesseract-ocr-eng, tesseract-ocr-chi-sim, ...).</translation>
     </message>
     <message>
         <source>Recognising text…</source>
@@ -64,15 +64,15 @@
     </message>
     <message>
         <source>No text was found in the picture (language: %1).</source>
-        <translation>Aucun texte n’a été trouvé dans l’image (langue : %1).</translation>
+        <translation>Aucun texte n'a été trouvé dans l'image (langue : %1).</translation>
     </message>
     <message>
         <source>No text was found in the picture.</source>
-        <translation>Aucun texte n’a été trouvé dans l’image.</translation>
+        <translation>Aucun texte n'a été trouvé dans l'image.</translation>
     </message>
     <message>
         <source>The trained data for %1 could not be loaded.</source>
-        <translation>Les données de reconnaissance pour %1 n’ont pas pu être chargées.</translation>
+        <translation>Les données de reconnaissance pour %1 n'ont pas pu être chargées.</translation>
     </message>
 </context>
 <context>
@@ -99,7 +99,7 @@
     </message>
     <message>
         <source>%1 could not be written: %2</source>
-        <translation>Impossible d’écrire %1 : %2</translation>
+        <translation>Impossible d'écrire %1 : %2</translation>
     </message>
 </context>
 </TS>

@@ -17,27 +17,27 @@
     </message>
     <message>
         <source>Add pictures first, then compose the PDF.</source>
-        <translation>Ajoutez d’abord des images, puis créez le PDF.</translation>
+        <translation>Ajoutez d'abord des images, puis créez le PDF.</translation>
     </message>
     <message>
         <source>None of the pictures could be read as a JPEG picture. No PDF was written.</source>
-        <translation>Aucune des images n’a pu être lue comme image JPEG. Aucun PDF n’a été écrit.</translation>
+        <translation>Aucune des images n'a pu être lue comme image JPEG. Aucun PDF n'a été écrit.</translation>
     </message>
     <message>
         <source>The PDF could not be made (not enough memory?). No PDF was written.</source>
-        <translation>Le PDF n’a pas pu être créé (mémoire insuffisante ?). Aucun PDF n’a été écrit.</translation>
+        <translation>Le PDF n'a pas pu être créé (mémoire insuffisante ?). Aucun PDF n'a été écrit.</translation>
     </message>
     <message>
         <source>The PDF could not be written to %1: the folder does not exist or cannot be written.</source>
-        <translation>Impossible d’écrire le PDF dans %1 : le dossier n’existe pas ou n’est pas accessible en écriture.</translation>
+        <translation>Impossible d'écrire le PDF dans %1 : le dossier n'existe pas ou n'est pas accessible en écriture.</translation>
     </message>
     <message>
         <source>The PDF could not be written to %1: writing failed (is the disk full?).</source>
-        <translation>Impossible d’écrire le PDF dans %1 : l’écriture a échoué (disque plein ?).</translation>
+        <translation>Impossible d'écrire le PDF dans %1 : l'écriture a échoué (disque plein ?).</translation>
     </message>
     <message>
         <source>The PDF could not be saved as %1: that name cannot be replaced.</source>
-        <translation>Impossible d’enregistrer le PDF sous %1 : ce nom ne peut pas être remplacé.</translation>
+        <translation>Impossible d'enregistrer le PDF sous %1 : ce nom ne peut pas être remplacé.</translation>
     </message>
     <message>
         <source>%1 (cannot be read)</source>
@@ -53,15 +53,15 @@
     </message>
     <message>
         <source>These pictures are larger than a PDF page and were scaled down to fit:</source>
-        <translation>Ces images dépassent la taille d’une page PDF et ont été réduites pour y tenir :</translation>
+        <translation>Ces images dépassent la taille d'une page PDF et ont été réduites pour y tenir :</translation>
     </message>
     <message>
         <source>Reads the text of every picture and adds it invisibly, so the PDF can be searched and its text copied.</source>
-        <translation>Lit le texte de chaque image et l’ajoute de façon invisible, pour pouvoir faire des recherches dans le PDF et en copier le texte.</translation>
+        <translation>Lit le texte de chaque image et l'ajoute de façon invisible, pour pouvoir faire des recherches dans le PDF et en copier le texte.</translation>
     </message>
     <message>
         <source>Reading the text of picture %1 of %2…</source>
-        <translation>Lecture du texte de l’image %1 sur %2…</translation>
+        <translation>Lecture du texte de l'image %1 sur %2…</translation>
     </message>
     <message>
         <source>Writing the PDF…</source>
@@ -77,11 +77,11 @@
     </message>
     <message>
         <source>The text could not be added (its font could not be loaded); the PDF holds the pictures only.</source>
-        <translation>Le texte n’a pas pu être ajouté (sa police n’a pas pu être chargée) ; le PDF ne contient que les images.</translation>
+        <translation>Le texte n'a pas pu être ajouté (sa police n'a pas pu être chargée) ; le PDF ne contient que les images.</translation>
     </message>
     <message>
         <source>No text was found on these pictures; their pages cannot be searched:</source>
-        <translation>Aucun texte n’a été trouvé sur ces images ; leurs pages ne permettent pas la recherche :</translation>
+        <translation>Aucun texte n'a été trouvé sur ces images ; leurs pages ne permettent pas la recherche :</translation>
     </message>
 </context>
 <context>
@@ -107,11 +107,11 @@
     <name>PdfComposerLauncher</name>
     <message>
         <source>The PDF %1 was not written.</source>
-        <translation>Le PDF %1 n’a pas été écrit.</translation>
+        <translation>Le PDF %1 n'a pas été écrit.</translation>
     </message>
     <message>
         <source>The PDF was saved to %1, but no program could be started to show it.</source>
-        <translation>Le PDF a été enregistré dans %1, mais aucun programme n’a pu être lancé pour l’afficher.</translation>
+        <translation>Le PDF a été enregistré dans %1, mais aucun programme n'a pu être lancé pour l'afficher.</translation>
     </message>
 </context>
 </TS>

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>set fail</source>
-        <translation>Le paramètre n’a pas pu être appliqué.</translation>
+        <translation>Le paramètre n'a pas pu être appliqué.</translation>
     </message>
     <message>
         <source>The network name and the password may each be at most 32 bytes.</source>
@@ -36,11 +36,11 @@
     </message>
     <message>
         <source>设置自动对焦</source>
-        <translation>Activer l’autofocus</translation>
+        <translation>Activer l'autofocus</translation>
     </message>
     <message>
         <source>取消自动对焦</source>
-        <translation>Désactiver l’autofocus</translation>
+        <translation>Désactiver l'autofocus</translation>
     </message>
     <message>
         <source>WIFI模式</source>

@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>dongjie</source>
-        <translation>Figer l’image</translation>
+        <translation>Figer l'image</translation>
     </message>
     <message>
         <source>yulan</source>
@@ -104,7 +104,7 @@
     </message>
     <message>
         <source>冻结</source>
-        <translation>Figer l’image</translation>
+        <translation>Figer l'image</translation>
     </message>
 </context>
 </TS>

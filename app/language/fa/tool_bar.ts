@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>luping</source>
-        <translation>Enregistrer l’écran</translation>
+        <translation>Enregistrer l'écran</translation>
     </message>
     <message>
         <source>paizhao</source>
@@ -48,7 +48,7 @@
     <name>MyToolBarClass</name>
     <message>
         <source>MyToolBar</source>
-        <translation>Barre d’outils</translation>
+        <translation>Barre d'outils</translation>
     </message>
     <message>
         <source>文件夹</source>
@@ -64,7 +64,7 @@
     </message>
     <message>
         <source>录屏</source>
-        <translation>Enregistrer l’écran</translation>
+        <translation>Enregistrer l'écran</translation>
     </message>
     <message>
         <source>拍照</source>

@@ -131,22 +131,22 @@
     <name>AnnotationPageController</name>
     <message>
         <source>There is no camera picture to annotate yet.</source>
-        <translation>Non c’è ancora un’immagine della telecamera da annotare.</translation>
+        <translation>Non c'è ancora un'immagine della telecamera da annotare.</translation>
     </message>
     <message>
         <source>The camera picture could not be kept for annotation in %1.</source>
-        <translation>Non è stato possibile conservare l’immagine della telecamera per l’annotazione in %1.</translation>
+        <translation>Non è stato possibile conservare l'immagine della telecamera per l'annotazione in %1.</translation>
     </message>
     <message>
         <source>The annotation was not saved: %1</source>
-        <translation>L’annotazione non è stata salvata: %1</translation>
+        <translation>L'annotazione non è stata salvata: %1</translation>
     </message>
 </context>
 <context>
     <name>NewPictureFile</name>
     <message>
         <source>there is no picture to save</source>
-        <translation>non c’è nessuna immagine da salvare</translation>
+        <translation>non c'è nessuna immagine da salvare</translation>
     </message>
     <message>
         <source>%1 already exists</source>

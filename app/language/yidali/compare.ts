@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>There is no camera picture yet.</source>
-        <translation>Non c’è ancora un’immagine della telecamera.</translation>
+        <translation>Non c'è ancora un'immagine della telecamera.</translation>
     </message>
 </context>
 <context>

@@ -10,7 +10,7 @@
     <message>
         <source>xiangji_wuxiangying</source>
         <translation>La telecamera %1 non risponde.
-L’immagine tornerà da sola appena risponderà di nuovo.</translation>
+L'immagine tornerà da sola appena risponderà di nuovo.</translation>
     </message>
     <message>
         <source>xiangji_huifu</source>
@@ -120,7 +120,7 @@ L’immagine tornerà da sola appena risponderà di nuovo.</translation>
     <name>MyWifiSelect</name>
     <message>
         <source>Enter the camera&apos;s IPv4 address, for example 192.168.1.20.</source>
-        <translation>Inserisci l’indirizzo IPv4 della telecamera, ad es. 192.168.1.20.</translation>
+        <translation>Inserisci l'indirizzo IPv4 della telecamera, ad es. 192.168.1.20.</translation>
     </message>
 </context>
 <context>

@@ -40,11 +40,11 @@
     <name>OcrTool</name>
     <message>
         <source>Still recognising the text of the last picture…</source>
-        <translation>Riconoscimento del testo dell’immagine precedente ancora in corso…</translation>
+        <translation>Riconoscimento del testo dell'immagine precedente ancora in corso…</translation>
     </message>
     <message>
         <source>There is no picture to read yet.</source>
-        <translation>Non c’è ancora nessuna immagine da leggere.</translation>
+        <translation>Non c'è ancora nessuna immagine da leggere.</translation>
     </message>
     <message>
         <source>No language for text recognition is installed (Debian packages tesseract-ocr-eng, tesseract-ocr-chi-sim, ...).</source>
@@ -64,11 +64,11 @@
     </message>
     <message>
         <source>No text was found in the picture (language: %1).</source>
-        <translation>Nessun testo trovato nell’immagine (lingua: %1).</translation>
+        <translation>Nessun testo trovato nell'immagine (lingua: %1).</translation>
     </message>
     <message>
         <source>No text was found in the picture.</source>
-        <translation>Nessun testo trovato nell’immagine.</translation>
+        <translation>Nessun testo trovato nell'immagine.</translation>
     </message>
     <message>
         <source>The trained data for %1 could not be loaded.</source>

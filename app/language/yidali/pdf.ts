@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>%1 (not a JPEG picture)</source>
-        <translation>%1 (non è un’immagine JPEG)</translation>
+        <translation>%1 (non è un'immagine JPEG)</translation>
     </message>
     <message>
         <source>These pictures were left out:</source>
@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>Reading the text of picture %1 of %2…</source>
-        <translation>Lettura del testo dell’immagine %1 di %2…</translation>
+        <translation>Lettura del testo dell'immagine %1 di %2…</translation>
     </message>
     <message>
         <source>Writing the PDF…</source>

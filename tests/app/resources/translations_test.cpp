@@ -111,6 +111,11 @@ private:
     QRawFont font_;
     QRawFont thaiFont_;
 
+    qreal advance(QChar c) const
+    {
+        return font_.advancesForGlyphIndexes(font_.glyphIndexesForString(QString(c))).value(0).x();
+    }
+
     const QTranslator &translator(int index) const
     {
         return *translators_[size_t(index)];
@@ -270,6 +275,26 @@ private slots:
             }
         }
         QVERIFY2(missing.isEmpty(), qPrintable(missing));
+    }
+
+    void apostrophesAndQuotesAreNotDrawnFullWidth()
+    {
+        // The application font is a Chinese face: it draws the curly quotes
+        // a full em wide, which tears "l'autofocus" apart. Between Latin,
+        // Greek or Cyrillic letters they must be the narrow ASCII ones.
+        QStringList wide;
+        for (const Language &language : kLanguages) {
+            if (language.script == isCjk)
+                continue;
+            for (const TranslatedText &text : kTranslatedTexts) {
+                const QString shown = translator(language.index).translate(text.context, text.source);
+                for (const QChar c : shown) {
+                    if (c.unicode() >= 0x2018 && c.unicode() <= 0x201F && advance(c) > advance('n'))
+                        wide << QString("%1: %2").arg(language.folder, shown);
+                }
+            }
+        }
+        QVERIFY2(wide.isEmpty(), qPrintable(wide.join("; ")));
     }
 };
 
