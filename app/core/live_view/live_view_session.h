@@ -103,6 +103,10 @@ public:
     void setKeepFrameBytes(bool on) { keepFrameBytes_ = on; }
     bool keepsFrameBytes() const { return keepFrameBytes_.load(); }
     quint64 frameBytesDropped() const { return rawFrames_.dropped(); }
+    // Emits frameBytes() now for the bytes still waiting for the GUI
+    // thread: a recording that stops right after a busy spell still gets
+    // the frames the camera sent before the stop.
+    void deliverWaitingFrameBytes() { takeFrameBytes(); }
     quint64 picturesReplaced() const { return mailbox_.replaced(); }
 
     // True while the camera is not answering (see camera_silence_watch.h).

@@ -2,6 +2,14 @@
 #include "ui_corvane.h"
 
 #include "core/startup/app_settings.h"
+#include "core/capture/crop_grab_area.h"
+#include "core/capture/microphone_switch.h"
+#include "core/capture/photo_tool.h"
+#include "core/capture/recording_clock.h"
+#include "core/capture/screen_recording_tool.h"
+#include "core/capture/video_recording_tool.h"
+#include "imaging/deskew/sheet_tracker.h"
+#include "tools/barcode_tool/barcode_tool.h"
 #include "core/main_window/button_caption.h"
 #include "core/main_window/full_screen_mode.h"
 #include "core/main_window/hover_tip.h"
@@ -74,6 +82,7 @@ Corvane::Corvane(QWidget *parent)
     wifiSelect_->showInFrontOf(this);
     connect(wifiSelect_, SIGNAL(sendWifiIp(QString)), this, SLOT(startWifiVideo(QString)));
     createLiveView();
+    createCaptureTools();
 
     hoverTip_ = std::make_unique<HoverTip>();
     for (QWidget *watched : {static_cast<QWidget *>(ui_->btn_side),
@@ -91,6 +100,9 @@ Corvane::Corvane(QWidget *parent)
 Corvane::~Corvane()
 {
     delete settingsDialog_.data();
+    // Recordings still running are finished while the live view still runs.
+    videoRecording_.reset();
+    screenRecording_.reset();
     liveView_->stop();
     delete wifiSelect_;
 }
@@ -158,10 +170,8 @@ void Corvane::connectTitleBar()
     connect(ui_->software_settings, &QToolButton::clicked, this, &Corvane::openSettingsDialog);
     connect(ui_->btn_side, SIGNAL(clicked()), this, SLOT(sideShowAndHide()));
 
-    ui_->widget_luxiang->hide();
-    recordTimer_ = new QTimer(this);
-    recordTime_ = std::make_unique<QTime>(0, 0, 0, 0);
-    ui_->luxiang_mic_btn->setIcon(QIcon(QStringLiteral(":/static/mai.png")));
+    recordClock_ = new RecordingClock(ui_->widget_luxiang, ui_->luxiang_mic, steadyMillisecondsClock(), this);
+    mic_ = std::make_unique<MicrophoneSwitch>(ui_->luxiang_mic_btn, banner_);
     connect(ui_->luxiang_mic_btn, SIGNAL(clicked()), this, SLOT(myMic()));
     clipboard_ = QApplication::clipboard();
 }
@@ -200,6 +210,45 @@ void Corvane::createLiveView()
     connect(view_.get(), &ViewTransforms::viewChanged, this, &Corvane::fitDecodingToView);
     connect(ui_->stackedWidget, &QStackedWidget::currentChanged, this, repaint);
     connect(liveView_.get(), &LiveViewSession::cameraAnswered, this, &Corvane::cameraAnswered);
+}
+
+void Corvane::createCaptureTools()
+{
+    const auto onLivePage = [this] { return pageIndex() == FloatingPanels::LivePage; };
+    PhotoTool::Parts photo;
+    photo.view = view_.get();
+    photo.sheets = sheets_.get();
+    photo.fullPicture = [this] { return fullResolutionPicture(); };
+    photo.grabScreen = [this](const QRect &area) { return grabScreenArea(this, area); };
+    photo.banner = banner_;
+    photo_ = std::make_unique<PhotoTool>(std::move(photo));
+
+    // The clock sits beside the record buttons of the tool bar.
+    const int clockX = (screenWidth_ - 812) / 2;
+    VideoRecordingTool::Parts video;
+    video.live = liveView_.get();
+    video.view = view_.get();
+    video.clock = recordClock_;
+    video.banner = banner_;
+    video.onLivePage = onLivePage;
+    video.switchButtonOff = [this] { toolBar_->switchOff(MyToolBar::RecordVideo); };
+    video.clockPlace = QPoint(clockX + 174, viewHeight_ - 200);
+    videoRecording_ = std::make_unique<VideoRecordingTool>(std::move(video));
+
+    ScreenRecordingTool::Parts screen;
+    screen.clock = recordClock_;
+    screen.banner = banner_;
+    screen.onLivePage = onLivePage;
+    screen.switchButtonOff = [this] { toolBar_->switchOff(MyToolBar::RecordScreen); };
+    // The screen above the banner strip, in the screen's own pixels.
+    screen.area = [this] {
+        const qreal ratio = devicePixelRatioF();
+        return QRect(0, 0, qRound(screenWidth_ * ratio), qRound(viewHeight_ * ratio));
+    };
+    screen.clockPlace = QPoint(clockX + 256, viewHeight_ - 200);
+    screenRecording_ = std::make_unique<ScreenRecordingTool>(std::move(screen));
+
+    barcodeTool_ = std::make_unique<BarcodeTool>(clipboard_, banner_);
 }
 
 void Corvane::fitDecodingToView()
@@ -248,9 +297,15 @@ PageController &Corvane::page()
 void Corvane::createPanelsAndPages()
 {
     view_ = std::make_unique<ViewTransforms>(processValues().freezeStillPath);
+    // Deskew mode: every fifth frame while it is on, on the frame path.
+    sheets_ = std::make_unique<SheetTracker>();
+    view_->setDetector([this](const QImage &frame) { sheets_->detect(frame, view_->state()); });
     auto live = std::make_unique<LivePageController>(
         *view_, QRect(0, kTitleBarHeight, screenWidth_, viewHeight_));
     livePage_ = live.get();
+    livePage_->setOutlinePainter([this](QPainter &painter, const QRect &target, const QSize &picture) {
+        sheets_->paintOutline(painter, target, picture, view_->state());
+    });
     pages_.set(FloatingPanels::LivePage, std::move(live));
 
     const CreatedPanels panels = createToolAndSideBars(this, screenWidth_, screenHeight_);
@@ -358,9 +413,12 @@ void Corvane::sideShowAndHide()
 
 void Corvane::myMic()
 {
-    micOn_ = !micOn_;
-    ui_->luxiang_mic_btn->setIcon(
-        QIcon(micOn_ ? QStringLiteral(":/static/mai.png") : QStringLiteral(":/static/mai1.png")));
+    mic_->toggle();
+}
+
+bool Corvane::micOn() const
+{
+    return mic_->isOn();
 }
 
 void Corvane::settingChangeSavePath(QString path)
@@ -423,8 +481,7 @@ void Corvane::startWifiVideo(QString send_ip)
 
 void Corvane::drawWifiVideoFrame(unsigned char *buffer, int size)
 {
-    if (videoRecording_)
-        QV_AddVideoData(recordHandle_, buffer, size);
+    videoRecording_->addFrame(buffer, size);
 }
 
 void Corvane::drawWifiVideoFrame(QImage image)
@@ -456,6 +513,26 @@ void Corvane::tool_openDir()
 {
     if (!folderOpener_.open())
         setWidgetStateCuo(tr("Could not open the folder %1").arg(SaveFolderOpener::folder()));
+}
+
+void Corvane::tool_paizhao()
+{
+    photo_->take();
+}
+
+void Corvane::tool_luxiang(bool on)
+{
+    videoRecording_->switchTo(on);
+}
+
+void Corvane::tool_luping(bool on)
+{
+    screenRecording_->switchTo(on);
+}
+
+void Corvane::tool_tiaoma()
+{
+    barcodeTool_->read(fullResolutionPicture());
 }
 
 void Corvane::tool_pdf()
@@ -571,6 +648,16 @@ void Corvane::side_fangda()
 void Corvane::side_suoxiao()
 {
     page().zoomOut();
+}
+
+void Corvane::side_jiupian(int on)
+{
+    view_->setDeskewOn(on != 0);
+}
+
+void Corvane::side_caijian(int on)
+{
+    view_->setCropOn(on != 0);
 }
 
 void Corvane::side_dongjie()

@@ -25,8 +25,7 @@
 #include <functional>
 #include <memory>
 
-#include "qv_camera.h"
-
+class BarcodeTool;
 class CurtainOpener;
 class ComparePageController;
 class AnnotationPageController;
@@ -43,12 +42,16 @@ class MyToolBar;
 class MySettingsBar;
 class MyWifiSelect;
 class LiveViewSession;
+class MicrophoneSwitch;
 class OcrTool;
+class PhotoTool;
+class RecordingClock;
+class ScreenRecordingTool;
+class SheetTracker;
+class VideoRecordingTool;
 class QAction;
 class QClipboard;
 class QPainter;
-class QTime;
-class QTimer;
 class QToolButton;
 class PdfComposerLauncher;
 class ResolutionMenuController;
@@ -74,7 +77,8 @@ public:
     // camera's full-resolution picture: for photos, bar codes and text.
     QImage fullResolutionPicture();
     bool panelsShown() const { return panels_.shown(); }
-    bool micOn() const { return micOn_; }
+    // Whether screen recordings record sound (the microphone button).
+    bool micOn() const;
     MyWifiSelect *connectionDialog() const { return wifiSelect_; }
     MySettingsBar *settingsDialog() const;
     ResolutionMenuController &resolutionMenu() const { return *resolutionMenu_; }
@@ -93,6 +97,12 @@ public:
     MyPDFBar *pdfComposer() const;
     MyCurtainBar *curtain() const;
     OcrTool &ocrTool() const { return *ocrTool_; }
+    SheetTracker &sheetTracker() const { return *sheets_; }
+    PhotoTool &photoTool() const { return *photo_; }
+    RecordingClock &recordingClock() const { return *recordClock_; }
+    VideoRecordingTool &videoRecording() const { return *videoRecording_; }
+    ScreenRecordingTool &screenRecording() const { return *screenRecording_; }
+    BarcodeTool &barcodeTool() const { return *barcodeTool_; }
     bool fullScreenOn() const;
     int pageIndex() const;
 
@@ -114,6 +124,10 @@ public slots:
     void setWidgetStateTextClear();
     void func_pdf_widget_openfile(QString fileName);
     void tool_openDir();
+    void tool_luxiang(bool on);
+    void tool_luping(bool on);
+    void tool_paizhao();
+    void tool_tiaoma();
     void tool_pdf();
     void tool_ocr();
     void tool_duibi(bool on);
@@ -125,6 +139,8 @@ public slots:
     void side_shangxiajingxiang();
     void side_fangda();
     void side_suoxiao();
+    void side_jiupian(int on);
+    void side_caijian(int on);
     void side_zhezhao();
     void side_dongjie();
     void com_widget_2();
@@ -159,6 +175,7 @@ private:
     void connectTitleBar();
     void openSettingsDialog();
     void createLiveView();
+    void createCaptureTools();
     void showHoverTip(QWidget *button);
     void createPanelsAndPages();
     void bindShortcuts();
@@ -176,11 +193,10 @@ private:
     int viewHeight_ = 0;
 
     FloatingPanels panels_;
-    bool micOn_ = true;
     StatusBanner *banner_ = nullptr;
     std::unique_ptr<HoverTip> hoverTip_;
-    QTimer *recordTimer_ = nullptr;
-    std::unique_ptr<QTime> recordTime_;
+    RecordingClock *recordClock_ = nullptr; // child of the window
+    std::unique_ptr<MicrophoneSwitch> mic_;
     QClipboard *clipboard_ = nullptr;
     MyWifiSelect *wifiSelect_ = nullptr;
     // No parent: replaced (deleted) by every opening.
@@ -188,10 +204,9 @@ private:
     std::unique_ptr<ResolutionMenuController> resolutionMenu_;
 
     std::unique_ptr<LiveViewSession> liveView_;
-    Recorder *recordHandle_ = nullptr;
-    bool videoRecording_ = false;
 
     std::unique_ptr<ViewTransforms> view_;
+    std::unique_ptr<SheetTracker> sheets_;
     PageControllers pages_;
     LivePageController *livePage_ = nullptr; // owned by pages_
     MyToolBar *toolBar_ = nullptr;
@@ -206,6 +221,10 @@ private:
     std::unique_ptr<PdfComposerLauncher> pdfComposer_;
     std::unique_ptr<CurtainOpener> curtain_;
     std::unique_ptr<OcrTool> ocrTool_;
+    std::unique_ptr<PhotoTool> photo_;
+    std::unique_ptr<VideoRecordingTool> videoRecording_;
+    std::unique_ptr<ScreenRecordingTool> screenRecording_;
+    std::unique_ptr<BarcodeTool> barcodeTool_;
 };
 
 #endif

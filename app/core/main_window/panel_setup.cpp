@@ -19,6 +19,10 @@ CreatedPanels createToolAndSideBars(QWidget *window, int screenWidth, int screen
     QObject::connect(panels.toolBar, SIGNAL(signals_ocr()), window, SLOT(tool_ocr()));
     QObject::connect(panels.toolBar, SIGNAL(signals_duibi(bool)), window, SLOT(tool_duibi(bool)));
     QObject::connect(panels.toolBar, SIGNAL(signals_pizhu(bool)), window, SLOT(tool_pizhu(bool)));
+    QObject::connect(panels.toolBar, SIGNAL(signals_luxiang(bool)), window, SLOT(tool_luxiang(bool)));
+    QObject::connect(panels.toolBar, SIGNAL(signals_luping(bool)), window, SLOT(tool_luping(bool)));
+    QObject::connect(panels.toolBar, SIGNAL(signals_paizhao()), window, SLOT(tool_paizhao()));
+    QObject::connect(panels.toolBar, SIGNAL(signals_tiaoma()), window, SLOT(tool_tiaoma()));
 
     panels.sideBar = new MySideBar(screenHeight, window);
     panels.sideBar->move(places.sideBar);
@@ -32,10 +36,11 @@ CreatedPanels createToolAndSideBars(QWidget *window, int screenWidth, int screen
                      SLOT(side_shangxiajingxiang()));
     QObject::connect(side, SIGNAL(signals_fangda()), window, SLOT(side_fangda()));
     QObject::connect(side, SIGNAL(signals_suoxiao()), window, SLOT(side_suoxiao()));
+    QObject::connect(side, SIGNAL(signals_jiupian(int)), window, SLOT(side_jiupian(int)));
+    QObject::connect(side, SIGNAL(signals_caijian(int)), window, SLOT(side_caijian(int)));
     QObject::connect(side, SIGNAL(signals_zhezhao()), window, SLOT(side_zhezhao()));
     QObject::connect(side, SIGNAL(signals_dongjie()), window, SLOT(side_dongjie()));
 
-    markToolsNotBuiltYet(*panels.toolBar, *panels.sideBar);
     showShortcutsInCaptions(*panels.toolBar, *panels.sideBar);
     return panels;
 }
@@ -51,17 +56,6 @@ MyComBar *createCompareBar(QWidget *window, int screenWidth, int screenHeight)
     QObject::connect(bar, SIGNAL(signals_file()), window, SLOT(com_widget_file()));
     QObject::connect(bar, SIGNAL(signals_scan()), window, SLOT(com_widget_scan()));
     return bar;
-}
-
-void markToolsNotBuiltYet(MyToolBar &toolBar, MySideBar &sideBar)
-{
-    for (MyToolBar::Button button : {MyToolBar::RecordVideo,
-                                     MyToolBar::RecordScreen, MyToolBar::Photo,
-                                     MyToolBar::BarCode})
-        toolBar.setAvailable(button, false);
-    // Deskew and crop wait for the document detector.
-    for (MySideBar::Button button : {MySideBar::Deskew, MySideBar::Crop})
-        sideBar.setAvailable(button, false);
 }
 
 void showShortcutsInCaptions(MyToolBar &toolBar, MySideBar &sideBar)

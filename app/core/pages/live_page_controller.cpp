@@ -60,10 +60,10 @@ void LivePageController::mousePress(QMouseEvent *event)
 
 void LivePageController::mouseMove(QMouseEvent *event)
 {
-    // The press point stays the top-left corner, the pointer the
-    // bottom-right, whichever way the drag goes.
+    // Spanning the press point and the pointer whichever way the drag goes:
+    // what is drawn is what a photo grabs.
     if (view_.cropOn() && (event->buttons() & Qt::LeftButton))
-        view_.setCropRect(QRect(cropStart_, event->pos()));
+        view_.setCropRect(QRect(cropStart_, event->pos()).normalized());
 }
 
 void LivePageController::paint(QPainter &painter)
@@ -74,6 +74,8 @@ void LivePageController::paint(QPainter &painter)
         return;
     painter.drawImage(target.topLeft(),
                       scaled_.scaled(picture, target.size(), painter.device()->devicePixelRatioF()));
+    if (!view_.freezeOn() && view_.deskewOn() && outlinePainter_)
+        outlinePainter_(painter, target, picture.size());
     if (!view_.freezeOn() && view_.cropOn()) {
         const QRect crop = view_.cropRect();
         painter.drawRects(&crop, 1);

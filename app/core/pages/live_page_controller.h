@@ -5,7 +5,8 @@
 // freeze act on the view transforms; a drag with the left button draws the
 // crop rectangle while crop is on; the paint shows the picture the
 // transforms choose (freeze still, held picture or current frame) filling
-// the height of the picture area, centred, and the crop rectangle.
+// the height of the picture area, centred, the sheet's outline while deskew
+// is on and the crop rectangle.
 //
 // Thread rules: GUI thread only. The transforms belong to the window and
 // outlive this controller.
@@ -46,6 +47,12 @@ public:
 
     void paint(QPainter &painter) override;
 
+    // Draws the found sheet's outline over the live picture while deskew is
+    // on and the view is not frozen: given the painter, where the picture
+    // is drawn and the picture's own size.
+    using OutlinePainter = std::function<void(QPainter &, const QRect &target, const QSize &picture)>;
+    void setOutlinePainter(OutlinePainter painter) { outlinePainter_ = std::move(painter); }
+
     // Called with each picture the first time it is painted (measurements).
     void setPresentObserver(std::function<void(const QImage &)> observer);
     int rescaleCount() const { return scaled_.rescaleCount(); }
@@ -57,6 +64,7 @@ private:
     ScaledFrameCache scaled_;
     qint64 lastPresentedKey_ = -1;
     std::function<void(const QImage &)> presentObserver_;
+    OutlinePainter outlinePainter_;
 };
 
 #endif

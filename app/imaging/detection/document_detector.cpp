@@ -73,18 +73,7 @@ int DocumentDetector::detect(const cv::Mat &image, DocumentOutline &outline) con
 
     std::array<cv::Point, 4> corners = {quad.p0 * factor, quad.p1 * factor, quad.p2 * factor,
                                         quad.p3 * factor};
-    const cv::Matx23d straighten = detection::straighteningTransform(image.size(), angle);
-    int left = INT_MAX, top = INT_MAX, right = INT_MIN, bottom = INT_MIN;
-    for (const cv::Point &p : corners) {
-        const int x = static_cast<int>(straighten(0, 0) * p.x + straighten(0, 1) * p.y
-                                       + straighten(0, 2));
-        const int y = static_cast<int>(straighten(1, 0) * p.x + straighten(1, 1) * p.y
-                                       + straighten(1, 2));
-        left = std::min(left, x);
-        top = std::min(top, y);
-        right = std::max(right, x);
-        bottom = std::max(bottom, y);
-    }
+    const detection::StraightenedBox box = detection::straightenedBox(image.size(), angle, corners);
 
     detection::orderCounterClockwise(corners);
     if (!detection::cornersApart(corners, kMinCornerDistance))
@@ -92,9 +81,9 @@ int DocumentDetector::detect(const cv::Mat &image, DocumentOutline &outline) con
 
     outline.angle = angle;
     outline.corners = corners;
-    outline.left = left;
-    outline.top = top;
-    outline.right = right;
-    outline.bottom = bottom;
+    outline.left = box.left;
+    outline.top = box.top;
+    outline.right = box.right;
+    outline.bottom = box.bottom;
     return kDetectFound;
 }

@@ -1,5 +1,7 @@
 #include "imaging/detection/straightening.h"
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace detection {
@@ -31,6 +33,21 @@ cv::Matx23d straighteningTransform(cv::Size frame, float angle)
     const double halfH = frame.height / 2.0;
     return cv::Matx23d(c, -s, canvas.width / 2.0 + halfH * s - halfW * c,
                        s, c, canvas.height / 2.0 - halfW * s - halfH * c);
+}
+
+StraightenedBox straightenedBox(cv::Size frame, float angle, const std::array<cv::Point, 4> &corners)
+{
+    const cv::Matx23d straighten = straighteningTransform(frame, angle);
+    StraightenedBox box{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
+    for (const cv::Point &p : corners) {
+        const int x = static_cast<int>(straighten(0, 0) * p.x + straighten(0, 1) * p.y + straighten(0, 2));
+        const int y = static_cast<int>(straighten(1, 0) * p.x + straighten(1, 1) * p.y + straighten(1, 2));
+        box.left = std::min(box.left, x);
+        box.top = std::min(box.top, y);
+        box.right = std::max(box.right, x);
+        box.bottom = std::max(box.bottom, y);
+    }
+    return box;
 }
 
 } // namespace detection

@@ -85,6 +85,8 @@ void ViewTransforms::toggleFreeze()
 void ViewTransforms::setDeskewOn(bool on)
 {
     deskewOn_ = on;
+    // The sheet's outline appears or goes at once, not with the next frame.
+    emit viewChanged();
 }
 
 void ViewTransforms::setCropOn(bool on)

@@ -68,8 +68,8 @@ public:
     bool deskewOn() const { return deskewOn_; }
     void setCropOn(bool on);
     bool cropOn() const { return cropOn_; }
-    // In window coordinates, as dragged (top-left is the press point, not
-    // normalised).
+    // In window coordinates, as the live page stores it (normalised: a
+    // drag up or to the left gives the same rectangle as the other way).
     void setCropRect(const QRect &rect);
     const QRect &cropRect() const { return cropRect_; }
 

@@ -150,4 +150,92 @@
         <translation>进入路由模式</translation>
     </message>
 </context>
+<context>
+    <name>PhotoTool</name>
+    <message>
+        <source>Draw the crop rectangle over the picture first, then take the photo.</source>
+        <translation>请先在画面上拖出裁剪框，再拍照。</translation>
+    </message>
+    <message>
+        <source>No sheet of paper was found yet, so the whole picture was saved.</source>
+        <translation>尚未找到纸张，已保存整个画面。</translation>
+    </message>
+    <message>
+        <source>The photo was not saved: %1</source>
+        <translation>照片未保存：%1</translation>
+    </message>
+</context>
+<context>
+    <name>MicrophoneSwitch</name>
+    <message>
+        <source>The next screen recordings record sound from the microphone.</source>
+        <translation>之后的录屏将录制麦克风的声音。</translation>
+    </message>
+    <message>
+        <source>The next screen recordings are silent.</source>
+        <translation>之后的录屏将不录制声音。</translation>
+    </message>
+</context>
+<context>
+    <name>VideoRecordingTool</name>
+    <message>
+        <source>Recording works on the live picture only.</source>
+        <translation>只能在实时画面中录制。</translation>
+    </message>
+    <message>
+        <source>The video recording could not start: %1 cannot be created.</source>
+        <translation>无法开始录像：无法创建 %1。</translation>
+    </message>
+    <message>
+        <source>No picture from the camera yet: the recording begins with its first frame.</source>
+        <translation>摄像头尚无画面：录像将从第一帧开始。</translation>
+    </message>
+    <message>
+        <source>Nothing was recorded: no frame came from the camera.</source>
+        <translation>未录制任何内容：摄像头没有发送画面。</translation>
+    </message>
+    <message>
+        <source>%1 frames are missing: the computer could not keep up with the camera.</source>
+        <translation>缺少 %1 帧：电脑的处理速度跟不上摄像头。</translation>
+    </message>
+    <message>
+        <source>The video recording %1 is incomplete: writing failed (is the disk full?). The file holds what was written before.</source>
+        <translation>录像 %1 不完整：写入失败（磁盘已满？）。文件保留了此前写入的内容。</translation>
+    </message>
+    <message>
+        <source>The video recording %1 could not be finished: writing failed (is the disk full?). It may not play.</source>
+        <translation>录像 %1 无法完成：写入失败（磁盘已满？）。文件可能无法播放。</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenRecordingTool</name>
+    <message>
+        <source>Recording works on the live picture only.</source>
+        <translation>只能在实时画面中录制。</translation>
+    </message>
+    <message>
+        <source>The screen recording could not start: the file name %1 is longer than %2 bytes. Choose a save folder with a shorter name.</source>
+        <translation>无法开始录屏：文件名 %1 超过 %2 字节。请选择名称较短的保存位置。</translation>
+    </message>
+    <message>
+        <source>The screen cannot be recorded here: there is no X display to record (a Wayland session cannot be recorded).</source>
+        <translation>此处无法录屏：没有可录制的 X 显示（Wayland 会话无法录制）。</translation>
+    </message>
+    <message>
+        <source>The screen recording could not start: %1 cannot be created.</source>
+        <translation>无法开始录屏：无法创建 %1。</translation>
+    </message>
+    <message>
+        <source>The screen recording could not start (grabix error %1).</source>
+        <translation>无法开始录屏（grabix 错误 %1）。</translation>
+    </message>
+    <message>
+        <source>The screen recording %1 ended early: the screen went away. The file holds what was recorded until then.</source>
+        <translation>录屏 %1 提前结束：屏幕已不可用。文件保留了此前录制的内容。</translation>
+    </message>
+    <message>
+        <source>The screen recording %1 could not be finished: writing failed (is the disk full?). It may not play.</source>
+        <translation>录屏 %1 无法完成：写入失败（磁盘已满？）。文件可能无法播放。</translation>
+    </message>
+</context>
 </TS>

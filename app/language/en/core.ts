@@ -150,4 +150,92 @@ The picture comes back by itself when it answers again.</translation>
         <translation>Enter router mode</translation>
     </message>
 </context>
+<context>
+    <name>PhotoTool</name>
+    <message>
+        <source>Draw the crop rectangle over the picture first, then take the photo.</source>
+        <translation>Draw the crop rectangle over the picture first, then take the photo.</translation>
+    </message>
+    <message>
+        <source>No sheet of paper was found yet, so the whole picture was saved.</source>
+        <translation>No sheet of paper was found yet, so the whole picture was saved.</translation>
+    </message>
+    <message>
+        <source>The photo was not saved: %1</source>
+        <translation>The photo was not saved: %1</translation>
+    </message>
+</context>
+<context>
+    <name>MicrophoneSwitch</name>
+    <message>
+        <source>The next screen recordings record sound from the microphone.</source>
+        <translation>The next screen recordings record sound from the microphone.</translation>
+    </message>
+    <message>
+        <source>The next screen recordings are silent.</source>
+        <translation>The next screen recordings are silent.</translation>
+    </message>
+</context>
+<context>
+    <name>VideoRecordingTool</name>
+    <message>
+        <source>Recording works on the live picture only.</source>
+        <translation>Recording works on the live picture only.</translation>
+    </message>
+    <message>
+        <source>The video recording could not start: %1 cannot be created.</source>
+        <translation>The video recording could not start: %1 cannot be created.</translation>
+    </message>
+    <message>
+        <source>No picture from the camera yet: the recording begins with its first frame.</source>
+        <translation>No picture from the camera yet: the recording begins with its first frame.</translation>
+    </message>
+    <message>
+        <source>Nothing was recorded: no frame came from the camera.</source>
+        <translation>Nothing was recorded: no frame came from the camera.</translation>
+    </message>
+    <message>
+        <source>%1 frames are missing: the computer could not keep up with the camera.</source>
+        <translation>%1 frames are missing: the computer could not keep up with the camera.</translation>
+    </message>
+    <message>
+        <source>The video recording %1 is incomplete: writing failed (is the disk full?). The file holds what was written before.</source>
+        <translation>The video recording %1 is incomplete: writing failed (is the disk full?). The file holds what was written before.</translation>
+    </message>
+    <message>
+        <source>The video recording %1 could not be finished: writing failed (is the disk full?). It may not play.</source>
+        <translation>The video recording %1 could not be finished: writing failed (is the disk full?). It may not play.</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenRecordingTool</name>
+    <message>
+        <source>Recording works on the live picture only.</source>
+        <translation>Recording works on the live picture only.</translation>
+    </message>
+    <message>
+        <source>The screen recording could not start: the file name %1 is longer than %2 bytes. Choose a save folder with a shorter name.</source>
+        <translation>The screen recording could not start: the file name %1 is longer than %2 bytes. Choose a save folder with a shorter name.</translation>
+    </message>
+    <message>
+        <source>The screen cannot be recorded here: there is no X display to record (a Wayland session cannot be recorded).</source>
+        <translation>The screen cannot be recorded here: there is no X display to record (a Wayland session cannot be recorded).</translation>
+    </message>
+    <message>
+        <source>The screen recording could not start: %1 cannot be created.</source>
+        <translation>The screen recording could not start: %1 cannot be created.</translation>
+    </message>
+    <message>
+        <source>The screen recording could not start (grabix error %1).</source>
+        <translation>The screen recording could not start (grabix error %1).</translation>
+    </message>
+    <message>
+        <source>The screen recording %1 ended early: the screen went away. The file holds what was recorded until then.</source>
+        <translation>The screen recording %1 ended early: the screen went away. The file holds what was recorded until then.</translation>
+    </message>
+    <message>
+        <source>The screen recording %1 could not be finished: writing failed (is the disk full?). It may not play.</source>
+        <translation>The screen recording %1 could not be finished: writing failed (is the disk full?). It may not play.</translation>
+    </message>
+</context>
 </TS>

@@ -148,6 +148,22 @@ bool MyToolBar::toggleTool(ToolToggleMachine::Tool tool, Button which, bool &acc
     return on;
 }
 
+void MyToolBar::switchOff(Button which)
+{
+    ToolToggleMachine::Tool tool;
+    switch (which) {
+    case Annotate: tool = ToolToggleMachine::Annotate; break;
+    case RecordVideo: tool = ToolToggleMachine::RecordVideo; break;
+    case RecordScreen: tool = ToolToggleMachine::RecordScreen; break;
+    case Compare: tool = ToolToggleMachine::Compare; break;
+    default: return;
+    }
+    if (!tools_.isOn(tool))
+        return;
+    bool accepted = false;
+    toggleTool(tool, which, accepted);
+}
+
 void MyToolBar::slots_wenjianjia()
 {
     emit signals_wenjianjia();

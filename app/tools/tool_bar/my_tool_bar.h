@@ -53,6 +53,10 @@ public:
     // A one-shot tool working in the background shows it on its button
     // until it is done; restyling for toggle tools keeps that look.
     void setBusy(Button which, bool busy);
+    // Shows a toggle tool (annotate, record video, record screen, compare)
+    // as off again, without a signal: for a tool that could not start or
+    // was refused after the click had switched its button on.
+    void switchOff(Button which);
     bool isBusy(Button which) const { return busy_[size_t(which)]; }
     // The caption the button shows on hover, in the current language.
     QString captionFor(Button which) const;

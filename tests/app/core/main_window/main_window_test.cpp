@@ -128,16 +128,25 @@ private slots:
         QVERIFY(strip->isHidden());
     }
 
-    void microphoneButtonSwapsItsIcon()
+    void microphoneButtonSwitchesScreenRecordingSound()
     {
+        // The button is the stored choice: silent until switched on.
         auto *mic = child<QToolButton>("luxiang_mic_btn");
+        QVERIFY(!window_->micOn());
+        const qint64 offIcon = mic->icon().cacheKey();
+        mic->click();
         QVERIFY(window_->micOn());
-        const qint64 onIcon = mic->icon().cacheKey();
+        QCOMPARE(readSetting("dev/mic"), QStringLiteral("1"));
+        QVERIFY(mic->icon().cacheKey() != offIcon);
+        {
+            // A window opened later shows the stored choice.
+            Corvane another;
+            QVERIFY(another.micOn());
+        }
         mic->click();
         QVERIFY(!window_->micOn());
-        QVERIFY(mic->icon().cacheKey() != onIcon);
-        mic->click();
-        QVERIFY(window_->micOn());
+        QCOMPARE(readSetting("dev/mic"), QStringLiteral("0"));
+        window_->setWidgetStateTextClear();
     }
 
     void hoverTipOfTheCloseButtonEndsAtTheScreenEdge()

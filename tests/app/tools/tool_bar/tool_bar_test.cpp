@@ -127,6 +127,28 @@ private slots:
         }
     }
 
+    void aToolThatCouldNotStartIsSwitchedBackOffQuietly()
+    {
+        MyToolBar bar(1080, nullptr);
+        Spies spies(bar);
+        QToolButton *video = bar.button(MyToolBar::RecordVideo);
+        const QImage plain = iconPicture(video->icon());
+        video->click();
+        QVERIFY(bar.recordVideoOn());
+        bar.switchOff(MyToolBar::RecordVideo);
+        QVERIFY(!bar.toolActive());
+        QCOMPARE(spies.video.count(), 1);
+        QCOMPARE(iconPicture(video->icon()), plain);
+        QCOMPARE(video->styleSheet(), toolNormalStyle(video->objectName()));
+        // Off already, or a one-shot tool: nothing happens.
+        bar.switchOff(MyToolBar::RecordVideo);
+        bar.switchOff(MyToolBar::Photo);
+        QVERIFY(!bar.toolActive());
+        // The next click starts again, and other tools are free meanwhile.
+        video->click();
+        QCOMPARE(spies.video.last().at(0).toBool(), true);
+    }
+
     void photoStaysWhiteUntilAToggleToolSwitches()
     {
         MyToolBar bar(1080, nullptr);
