@@ -58,8 +58,8 @@ def language_attribute(path):
 
 
 def escape(text):
-    return (text.replace("&", "&amp;").replace("<", "&lt;").replace(">", "&gt;")
-            .replace('"', "&quot;").replace("'", "&apos;"))
+    # Element text only: quotes and apostrophes stay readable for translators.
+    return text.replace("&", "&amp;").replace("<", "&lt;").replace(">", "&gt;")
 
 
 def write_area(path, language, contexts):
@@ -115,6 +115,9 @@ def add_missing(code, reference, own, found):
     placed = set()
     for area, contexts in reference.items():
         path = os.path.join(HERE, code, area)
+        if all(found.get((name, source), ("", True))[0] and not found[(name, source)][1]
+               for name, messages in contexts for source, _, _ in messages):
+            continue  # nothing to add: the file stays as it is
         language = language_attribute(path) or language_attribute(
             next(iter(glob.glob(os.path.join(HERE, code, "*.ts"))), "")) or code
         written = []

@@ -119,7 +119,7 @@ L'image reviendra d'elle-même dès qu'elle répondra à nouveau.</translation>
 <context>
     <name>MyWifiSelect</name>
     <message>
-        <source>Enter the camera&apos;s IPv4 address, for example 192.168.1.20.</source>
+        <source>Enter the camera's IPv4 address, for example 192.168.1.20.</source>
         <translation>Saisissez l'adresse IPv4 de la caméra, p. ex. 192.168.1.20.</translation>
     </message>
 </context>
@@ -148,6 +148,94 @@ L'image reviendra d'elle-même dès qu'elle répondra à nouveau.</translation>
     <message>
         <source>进入路由模式</source>
         <translation>Utiliser le routeur</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoTool</name>
+    <message>
+        <source>Draw the crop rectangle over the picture first, then take the photo.</source>
+        <translation>Tracez d'abord le cadre de rognage sur l'image, puis prenez la photo.</translation>
+    </message>
+    <message>
+        <source>No sheet of paper was found yet, so the whole picture was saved.</source>
+        <translation>Aucune feuille de papier n'a encore été détectée : l'image entière a été enregistrée.</translation>
+    </message>
+    <message>
+        <source>The photo was not saved: %1</source>
+        <translation>La photo n'a pas été enregistrée : %1</translation>
+    </message>
+</context>
+<context>
+    <name>MicrophoneSwitch</name>
+    <message>
+        <source>The next screen recordings record sound from the microphone.</source>
+        <translation>Les prochains enregistrements de l'écran enregistreront le son du micro.</translation>
+    </message>
+    <message>
+        <source>The next screen recordings are silent.</source>
+        <translation>Les prochains enregistrements de l'écran seront sans son.</translation>
+    </message>
+</context>
+<context>
+    <name>VideoRecordingTool</name>
+    <message>
+        <source>Recording works on the live picture only.</source>
+        <translation>L'enregistrement n'est possible que sur l'image en direct.</translation>
+    </message>
+    <message>
+        <source>The video recording could not start: %1 cannot be created.</source>
+        <translation>Impossible de démarrer l'enregistrement vidéo : impossible de créer %1.</translation>
+    </message>
+    <message>
+        <source>No picture from the camera yet: the recording begins with its first frame.</source>
+        <translation>Pas encore d'image de la caméra : l'enregistrement commencera avec sa première image.</translation>
+    </message>
+    <message>
+        <source>Nothing was recorded: no frame came from the camera.</source>
+        <translation>Rien n'a été enregistré : aucune image n'est venue de la caméra.</translation>
+    </message>
+    <message>
+        <source>%1 frames are missing: the computer could not keep up with the camera.</source>
+        <translation>%1 images manquent : l'ordinateur n'a pas pu suivre le rythme de la caméra.</translation>
+    </message>
+    <message>
+        <source>The video recording %1 is incomplete: writing failed (is the disk full?). The file holds what was written before.</source>
+        <translation>L'enregistrement vidéo %1 est incomplet : l'écriture a échoué (disque plein ?). Le fichier contient ce qui a été écrit auparavant.</translation>
+    </message>
+    <message>
+        <source>The video recording %1 could not be finished: writing failed (is the disk full?). It may not play.</source>
+        <translation>L'enregistrement vidéo %1 n'a pas pu être terminé : l'écriture a échoué (disque plein ?). Il risque de ne pas être lisible.</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenRecordingTool</name>
+    <message>
+        <source>Recording works on the live picture only.</source>
+        <translation>L'enregistrement n'est possible que sur l'image en direct.</translation>
+    </message>
+    <message>
+        <source>The screen recording could not start: the file name %1 is longer than %2 bytes. Choose a save folder with a shorter name.</source>
+        <translation>Impossible de démarrer l'enregistrement de l'écran : le nom de fichier %1 dépasse %2 octets. Choisissez un dossier d'enregistrement au nom plus court.</translation>
+    </message>
+    <message>
+        <source>The screen cannot be recorded here: there is no X display to record (a Wayland session cannot be recorded).</source>
+        <translation>Impossible d'enregistrer l'écran ici : il n'y a pas d'affichage X à enregistrer (une session Wayland ne peut pas être enregistrée).</translation>
+    </message>
+    <message>
+        <source>The screen recording could not start: %1 cannot be created.</source>
+        <translation>Impossible de démarrer l'enregistrement de l'écran : impossible de créer %1.</translation>
+    </message>
+    <message>
+        <source>The screen recording could not start (grabix error %1).</source>
+        <translation>Impossible de démarrer l'enregistrement de l'écran (erreur grabix %1).</translation>
+    </message>
+    <message>
+        <source>The screen recording %1 ended early: the screen went away. The file holds what was recorded until then.</source>
+        <translation>L'enregistrement de l'écran %1 s'est arrêté prématurément : l'écran a disparu. Le fichier contient ce qui a été enregistré jusque-là.</translation>
+    </message>
+    <message>
+        <source>The screen recording %1 could not be finished: writing failed (is the disk full?). It may not play.</source>
+        <translation>L'enregistrement de l'écran %1 n'a pas pu être terminé : l'écriture a échoué (disque plein ?). Il risque de ne pas être lisible.</translation>
     </message>
 </context>
 </TS>

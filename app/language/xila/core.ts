@@ -119,7 +119,7 @@
 <context>
     <name>MyWifiSelect</name>
     <message>
-        <source>Enter the camera&apos;s IPv4 address, for example 192.168.1.20.</source>
+        <source>Enter the camera's IPv4 address, for example 192.168.1.20.</source>
         <translation>Εισαγάγετε τη διεύθυνση IPv4 της κάμερας, π.χ. 192.168.1.20.</translation>
     </message>
 </context>
@@ -148,6 +148,94 @@
     <message>
         <source>进入路由模式</source>
         <translation>Σύνδεση</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoTool</name>
+    <message>
+        <source>Draw the crop rectangle over the picture first, then take the photo.</source>
+        <translation>Σχεδιάστε πρώτα το πλαίσιο περικοπής πάνω στην εικόνα και μετά τραβήξτε τη φωτογραφία.</translation>
+    </message>
+    <message>
+        <source>No sheet of paper was found yet, so the whole picture was saved.</source>
+        <translation>Δεν βρέθηκε ακόμη φύλλο χαρτιού, γι' αυτό αποθηκεύτηκε ολόκληρη η εικόνα.</translation>
+    </message>
+    <message>
+        <source>The photo was not saved: %1</source>
+        <translation>Η φωτογραφία δεν αποθηκεύτηκε: %1</translation>
+    </message>
+</context>
+<context>
+    <name>MicrophoneSwitch</name>
+    <message>
+        <source>The next screen recordings record sound from the microphone.</source>
+        <translation>Οι επόμενες εγγραφές οθόνης θα καταγράφουν ήχο από το μικρόφωνο.</translation>
+    </message>
+    <message>
+        <source>The next screen recordings are silent.</source>
+        <translation>Οι επόμενες εγγραφές οθόνης θα είναι χωρίς ήχο.</translation>
+    </message>
+</context>
+<context>
+    <name>VideoRecordingTool</name>
+    <message>
+        <source>Recording works on the live picture only.</source>
+        <translation>Η εγγραφή είναι δυνατή μόνο από τη ζωντανή εικόνα.</translation>
+    </message>
+    <message>
+        <source>The video recording could not start: %1 cannot be created.</source>
+        <translation>Δεν ήταν δυνατή η έναρξη της εγγραφής βίντεο: δεν είναι δυνατή η δημιουργία του %1.</translation>
+    </message>
+    <message>
+        <source>No picture from the camera yet: the recording begins with its first frame.</source>
+        <translation>Δεν υπάρχει ακόμη εικόνα από την κάμερα: η εγγραφή θα ξεκινήσει με το πρώτο καρέ.</translation>
+    </message>
+    <message>
+        <source>Nothing was recorded: no frame came from the camera.</source>
+        <translation>Δεν εγγράφηκε τίποτα: δεν ήρθε κανένα καρέ από την κάμερα.</translation>
+    </message>
+    <message>
+        <source>%1 frames are missing: the computer could not keep up with the camera.</source>
+        <translation>Λείπουν %1 καρέ: ο υπολογιστής δεν μπόρεσε να ακολουθήσει την κάμερα.</translation>
+    </message>
+    <message>
+        <source>The video recording %1 is incomplete: writing failed (is the disk full?). The file holds what was written before.</source>
+        <translation>Η εγγραφή βίντεο %1 είναι ελλιπής: η εγγραφή στον δίσκο απέτυχε (είναι γεμάτος ο δίσκος;). Το αρχείο περιέχει ό,τι γράφτηκε μέχρι τότε.</translation>
+    </message>
+    <message>
+        <source>The video recording %1 could not be finished: writing failed (is the disk full?). It may not play.</source>
+        <translation>Δεν ήταν δυνατή η ολοκλήρωση της εγγραφής βίντεο %1: η εγγραφή στον δίσκο απέτυχε (είναι γεμάτος ο δίσκος;). Ίσως να μην αναπαράγεται.</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenRecordingTool</name>
+    <message>
+        <source>Recording works on the live picture only.</source>
+        <translation>Η εγγραφή είναι δυνατή μόνο από τη ζωντανή εικόνα.</translation>
+    </message>
+    <message>
+        <source>The screen recording could not start: the file name %1 is longer than %2 bytes. Choose a save folder with a shorter name.</source>
+        <translation>Δεν ήταν δυνατή η έναρξη της εγγραφής οθόνης: το όνομα αρχείου %1 ξεπερνά τα %2 byte. Επιλέξτε φάκελο αποθήκευσης με συντομότερο όνομα.</translation>
+    </message>
+    <message>
+        <source>The screen cannot be recorded here: there is no X display to record (a Wayland session cannot be recorded).</source>
+        <translation>Η οθόνη δεν μπορεί να εγγραφεί εδώ: δεν υπάρχει οθόνη X για εγγραφή (μια συνεδρία Wayland δεν μπορεί να εγγραφεί).</translation>
+    </message>
+    <message>
+        <source>The screen recording could not start: %1 cannot be created.</source>
+        <translation>Δεν ήταν δυνατή η έναρξη της εγγραφής οθόνης: δεν είναι δυνατή η δημιουργία του %1.</translation>
+    </message>
+    <message>
+        <source>The screen recording could not start (grabix error %1).</source>
+        <translation>Δεν ήταν δυνατή η έναρξη της εγγραφής οθόνης (σφάλμα grabix %1).</translation>
+    </message>
+    <message>
+        <source>The screen recording %1 ended early: the screen went away. The file holds what was recorded until then.</source>
+        <translation>Η εγγραφή οθόνης %1 τελείωσε πρόωρα: η οθόνη δεν είναι πλέον διαθέσιμη. Το αρχείο περιέχει ό,τι εγγράφηκε μέχρι τότε.</translation>
+    </message>
+    <message>
+        <source>The screen recording %1 could not be finished: writing failed (is the disk full?). It may not play.</source>
+        <translation>Δεν ήταν δυνατή η ολοκλήρωση της εγγραφής οθόνης %1: η εγγραφή στον δίσκο απέτυχε (είναι γεμάτος ο δίσκος;). Ίσως να μην αναπαράγεται.</translation>
     </message>
 </context>
 </TS>
