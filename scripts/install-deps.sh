@@ -13,7 +13,7 @@ packages=(
   libx11-dev libxext-dev libasound2-dev
   xvfb xauth x11-apps imagemagick ffmpeg poppler-utils qpdf qrencode img2pdf
   iproute2 util-linux binutils procps
-  fonts-wqy-microhei papirus-icon-theme librsvg2-bin python3-fonttools
+  fonts-wqy-microhei fonts-tlwg-loma-ttf papirus-icon-theme librsvg2-bin python3-fonttools
   python3 help2man dpkg-dev file appstream desktop-file-utils xdotool
 )
 

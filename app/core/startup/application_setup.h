@@ -7,9 +7,12 @@
 
 #include <QString>
 
-// Registers the first font found under :/static/font/ and makes its first
-// family the application font. Returns that family, or an empty text when no
-// font could be loaded (the default font then stays).
+// Registers every font under :/static/font/ and makes the first family of
+// ui_font.ttf (or, if that cannot be loaded, of the first font that can) the
+// application font; the other fonts' families become its substitutes, which
+// Qt draws from for the characters it lacks. Returns the application font's
+// family, or an empty text when no font could be loaded (the default font
+// then stays).
 QString useEmbeddedFont();
 
 #endif

@@ -3,7 +3,6 @@
 #include "imaging/page_watch/page_watch_settings.h"
 
 #include <QEvent>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
@@ -26,6 +25,7 @@ MyPageCaptureBar::MyPageCaptureBar(QWidget *parent)
     hint_->setObjectName(QStringLiteral("label_hint"));
     hint_->setWordWrap(true);
     hint_->setMinimumHeight(hint_->fontMetrics().height() * 2);
+    sensitivityLabel_->setWordWrap(true);
     sensitivity_->setObjectName(QStringLiteral("slider_sensitivity"));
     sensitivity_->setRange(PageWatchSettings::kLeastSensitive, PageWatchSettings::kMostSensitive);
     sensitivity_->setPageStep(1);
@@ -37,7 +37,8 @@ MyPageCaptureBar::MyPageCaptureBar(QWidget *parent)
     finish_->setAutoDefault(false);
     stop_->setAutoDefault(false);
 
-    auto *buttons = new QHBoxLayout;
+    // One above the other: the captions are long in some languages.
+    auto *buttons = new QVBoxLayout;
     buttons->addWidget(finish_);
     buttons->addWidget(stop_);
     auto *layout = new QVBoxLayout(this);

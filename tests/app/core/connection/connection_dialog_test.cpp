@@ -3,6 +3,7 @@
 // so no address ever reaches the library; the search runs a query under the
 // test's control.
 
+#include "caption_fit.h"
 #include "core/startup/app_settings.h"
 #include "core/connection/broadcast_address_source.h"
 #include "core/startup/language_table.h"
@@ -67,6 +68,15 @@ private slots:
         QTRY_COMPARE(wifi->text(), QStringLiteral("Enter Wi-Fi mode"));
         QCoreApplication::removeTranslator(&english);
         QTRY_COMPARE(wifi->text(), QString::fromUtf8("进入wifi模式"));
+    }
+
+    void captionsFitInEveryLanguage()
+    {
+        const ProgramFontAt12pt font;
+        auto d = dialog();
+        click(*d, "pushButton_go_route"); // no address yet: the hint shows
+        const QStringList cut = cutCaptionsInEveryLanguage(*d);
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join("; ")));
     }
 
     void routeModeTakesOnlyADottedAddress_data()

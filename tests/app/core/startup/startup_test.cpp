@@ -13,6 +13,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFontInfo>
+#include <QGlyphRun>
+#include <QTextLayout>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -136,16 +138,38 @@ private slots:
         const QString family = useEmbeddedFont();
         QVERIFY(!family.isEmpty());
         QCOMPARE(QFontInfo(QApplication::font()).family(), family);
+        // The application font has no Thai: a Thai caption is laid out in
+        // its embedded substitute, every glyph a real one (index 0 is the
+        // box drawn for a missing character), with the Latin of the same
+        // caption left to the application font.
+        const QStringList substitutes = QFont::substitutes(family);
+        QCOMPARE(substitutes.size(), 1);
+        QTextLayout layout(QString::fromUtf8("ตั้งค่าโหมด Wi-Fi"), QApplication::font());
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        int thaiRuns = 0;
+        for (const QGlyphRun &run : layout.glyphRuns()) {
+            QVERIFY(!run.glyphIndexes().contains(0));
+            const QString drawnWith = run.rawFont().familyName();
+            if (drawnWith.compare(substitutes.first(), Qt::CaseInsensitive) == 0) {
+                QVERIFY(run.rawFont().supportsCharacter(QChar(0x0E15)));
+                ++thaiRuns;
+            } else {
+                QVERIFY2(drawnWith.startsWith(family), qPrintable(drawnWith));
+            }
+        }
+        QCOMPARE(thaiRuns, 1);
     }
 
     void everySwitchReplacesTheOneTranslator()
     {
-        // The stored choice, then Chinese, then a language without a file
-        // (French) or outside the table: the source texts show, not an
-        // earlier language.
+        // The stored choice, then Chinese, then an index outside the table,
+        // which names no file: the source texts show, not an earlier
+        // language.
         const auto shown = [] { return QCoreApplication::translate("Corvane", "luyin"); };
         LanguageSwitch &program = LanguageSwitch::program();
-        for (const char *missing : {"3", "13"}) {
+        for (const char *missing : {"13", "-1"}) {
             writeSetting("dev/softwarelanguage", "2");
             QVERIFY(program.switchToStored());
             QCOMPARE(shown(), QStringLiteral("Sound recording"));

@@ -2,6 +2,7 @@
 // batches, the output name and the replace question, reports of left-out
 // pictures and failures, removing thumbnails, and where the dialogs start.
 
+#include "caption_fit.h"
 #include "message_box_catcher.h"
 #include "pdf_inspection.h"
 #include "test_runner.h"
@@ -63,6 +64,15 @@ private slots:
         b_ = makeJpeg(dir_.path(), "b.jpg", 200, 400);
         c_ = makeJpeg(dir_.path(), "c.jpg", 500, 100);
         processValues().savePath = dir_.path();
+    }
+
+    void captionsFitInEveryLanguage()
+    {
+        const ProgramFontAt12pt font;
+        ScriptedChoosers choosers;
+        MyPDFBar bar(choosers.seams(), nullptr);
+        const QStringList cut = cutCaptionsInEveryLanguage(bar);
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join("; ")));
     }
 
     void batchesBecomePagesInOrderAndABareNameGetsPdfWithoutReplacingSilently()

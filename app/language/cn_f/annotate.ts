@@ -1,0 +1,160 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW">
+<context>
+    <name>MyAnnotateBar</name>
+    <message>
+        <source>wenzi</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>zihao</source>
+        <translation>字型大小</translation>
+    </message>
+    <message>
+        <source>xiao</source>
+        <translation>細筆</translation>
+    </message>
+    <message>
+        <source>zhong</source>
+        <translation>中筆</translation>
+    </message>
+    <message>
+        <source>da</source>
+        <translation>粗筆</translation>
+    </message>
+    <message>
+        <source>hongse</source>
+        <translation>紅色</translation>
+    </message>
+    <message>
+        <source>huangse</source>
+        <translation>黃色</translation>
+    </message>
+    <message>
+        <source>qingse</source>
+        <translation>青色</translation>
+    </message>
+    <message>
+        <source>lvse</source>
+        <translation>綠色</translation>
+    </message>
+    <message>
+        <source>lanse</source>
+        <translation>藍色</translation>
+    </message>
+    <message>
+        <source>meihongse</source>
+        <translation>桃紅色</translation>
+    </message>
+    <message>
+        <source>xiangpicha</source>
+        <translation>橡皮擦</translation>
+    </message>
+    <message>
+        <source>chexiao</source>
+        <translation>復原</translation>
+    </message>
+    <message>
+        <source>qingkong</source>
+        <translation>全部清除</translation>
+    </message>
+    <message>
+        <source>baocun</source>
+        <translation>儲存</translation>
+    </message>
+</context>
+<context>
+    <name>MyAnnotateBarClass</name>
+    <message>
+        <source>MyAnnotateBar</source>
+        <translation>註解</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>小</source>
+        <translation>細</translation>
+    </message>
+    <message>
+        <source>中</source>
+        <translation>中</translation>
+    </message>
+    <message>
+        <source>大</source>
+        <translation>粗</translation>
+    </message>
+    <message>
+        <source>红</source>
+        <translation>紅</translation>
+    </message>
+    <message>
+        <source>黄</source>
+        <translation>黃</translation>
+    </message>
+    <message>
+        <source>橘</source>
+        <translation>青</translation>
+    </message>
+    <message>
+        <source>绿</source>
+        <translation>綠</translation>
+    </message>
+    <message>
+        <source>蓝</source>
+        <translation>藍</translation>
+    </message>
+    <message>
+        <source>玫</source>
+        <translation>桃紅</translation>
+    </message>
+    <message>
+        <source>擦除</source>
+        <translation>擦除</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>復原</translation>
+    </message>
+    <message>
+        <source>清空</source>
+        <translation>全部清除</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>儲存</translation>
+    </message>
+</context>
+<context>
+    <name>AnnotationPageController</name>
+    <message>
+        <source>There is no camera picture to annotate yet.</source>
+        <translation>還沒有可以註解的攝影機畫面。</translation>
+    </message>
+    <message>
+        <source>The camera picture could not be kept for annotation in %1.</source>
+        <translation>無法在 %1 保留要註解的攝影機畫面。</translation>
+    </message>
+    <message>
+        <source>The annotation was not saved: %1</source>
+        <translation>註解未儲存：%1</translation>
+    </message>
+</context>
+<context>
+    <name>NewPictureFile</name>
+    <message>
+        <source>there is no picture to save</source>
+        <translation>沒有可儲存的圖片</translation>
+    </message>
+    <message>
+        <source>%1 already exists</source>
+        <translation>%1 已存在</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>無法建立資料夾 %1</translation>
+    </message>
+</context>
+</TS>

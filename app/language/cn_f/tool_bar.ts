@@ -1,0 +1,82 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW">
+<context>
+    <name>MyToolBar</name>
+    <message>
+        <source>not available yet</source>
+        <translation>此功能尚未提供</translation>
+    </message>
+    <message>
+        <source>dakaiwenjianjia</source>
+        <translation>開啟資料夾</translation>
+    </message>
+    <message>
+        <source>pizhu</source>
+        <translation>註解</translation>
+    </message>
+    <message>
+        <source>luxiang</source>
+        <translation>錄影</translation>
+    </message>
+    <message>
+        <source>luping</source>
+        <translation>螢幕錄影</translation>
+    </message>
+    <message>
+        <source>paizhao</source>
+        <translation>拍照</translation>
+    </message>
+    <message>
+        <source>duibi</source>
+        <translation>比較</translation>
+    </message>
+    <message>
+        <source>pdf</source>
+        <translation>製作 PDF</translation>
+    </message>
+    <message>
+        <source>ocr</source>
+        <translation>文字辨識</translation>
+    </message>
+    <message>
+        <source>tiaomashibie</source>
+        <translation>條碼辨識</translation>
+    </message>
+</context>
+<context>
+    <name>MyToolBarClass</name>
+    <message>
+        <source>MyToolBar</source>
+        <translation>工具列</translation>
+    </message>
+    <message>
+        <source>文件夹</source>
+        <translation>資料夾</translation>
+    </message>
+    <message>
+        <source>批注</source>
+        <translation>註解</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <translation>錄影</translation>
+    </message>
+    <message>
+        <source>录屏</source>
+        <translation>螢幕錄影</translation>
+    </message>
+    <message>
+        <source>拍照</source>
+        <translation>拍照</translation>
+    </message>
+    <message>
+        <source>对比</source>
+        <translation>比較</translation>
+    </message>
+    <message>
+        <source>条码</source>
+        <translation>條碼</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,160 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja">
+<context>
+    <name>MyAnnotateBar</name>
+    <message>
+        <source>wenzi</source>
+        <translation>テキスト</translation>
+    </message>
+    <message>
+        <source>zihao</source>
+        <translation>文字サイズ</translation>
+    </message>
+    <message>
+        <source>xiao</source>
+        <translation>細ペン</translation>
+    </message>
+    <message>
+        <source>zhong</source>
+        <translation>中ペン</translation>
+    </message>
+    <message>
+        <source>da</source>
+        <translation>太ペン</translation>
+    </message>
+    <message>
+        <source>hongse</source>
+        <translation>赤</translation>
+    </message>
+    <message>
+        <source>huangse</source>
+        <translation>黄</translation>
+    </message>
+    <message>
+        <source>qingse</source>
+        <translation>シアン</translation>
+    </message>
+    <message>
+        <source>lvse</source>
+        <translation>緑</translation>
+    </message>
+    <message>
+        <source>lanse</source>
+        <translation>青</translation>
+    </message>
+    <message>
+        <source>meihongse</source>
+        <translation>マゼンタ</translation>
+    </message>
+    <message>
+        <source>xiangpicha</source>
+        <translation>消しゴム</translation>
+    </message>
+    <message>
+        <source>chexiao</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>qingkong</source>
+        <translation>すべて消去</translation>
+    </message>
+    <message>
+        <source>baocun</source>
+        <translation>保存</translation>
+    </message>
+</context>
+<context>
+    <name>MyAnnotateBarClass</name>
+    <message>
+        <source>MyAnnotateBar</source>
+        <translation>書き込み</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>テキスト</translation>
+    </message>
+    <message>
+        <source>小</source>
+        <translation>細</translation>
+    </message>
+    <message>
+        <source>中</source>
+        <translation>中</translation>
+    </message>
+    <message>
+        <source>大</source>
+        <translation>太</translation>
+    </message>
+    <message>
+        <source>红</source>
+        <translation>赤</translation>
+    </message>
+    <message>
+        <source>黄</source>
+        <translation>黄</translation>
+    </message>
+    <message>
+        <source>橘</source>
+        <translation>シアン</translation>
+    </message>
+    <message>
+        <source>绿</source>
+        <translation>緑</translation>
+    </message>
+    <message>
+        <source>蓝</source>
+        <translation>青</translation>
+    </message>
+    <message>
+        <source>玫</source>
+        <translation>マゼンタ</translation>
+    </message>
+    <message>
+        <source>擦除</source>
+        <translation>消去</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>清空</source>
+        <translation>すべて消去</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>保存</translation>
+    </message>
+</context>
+<context>
+    <name>AnnotationPageController</name>
+    <message>
+        <source>There is no camera picture to annotate yet.</source>
+        <translation>書き込みできるカメラ映像がまだありません。</translation>
+    </message>
+    <message>
+        <source>The camera picture could not be kept for annotation in %1.</source>
+        <translation>書き込み用のカメラ映像を %1 に保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>The annotation was not saved: %1</source>
+        <translation>書き込みを保存できませんでした：%1</translation>
+    </message>
+</context>
+<context>
+    <name>NewPictureFile</name>
+    <message>
+        <source>there is no picture to save</source>
+        <translation>保存する画像がありません</translation>
+    </message>
+    <message>
+        <source>%1 already exists</source>
+        <translation>%1 は既に存在します</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>フォルダー %1 を作成できません</translation>
+    </message>
+</context>
+</TS>

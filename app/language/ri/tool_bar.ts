@@ -1,0 +1,82 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja">
+<context>
+    <name>MyToolBar</name>
+    <message>
+        <source>not available yet</source>
+        <translation>まだ使用できません</translation>
+    </message>
+    <message>
+        <source>dakaiwenjianjia</source>
+        <translation>フォルダーを開く</translation>
+    </message>
+    <message>
+        <source>pizhu</source>
+        <translation>書き込み</translation>
+    </message>
+    <message>
+        <source>luxiang</source>
+        <translation>録画</translation>
+    </message>
+    <message>
+        <source>luping</source>
+        <translation>画面録画</translation>
+    </message>
+    <message>
+        <source>paizhao</source>
+        <translation>写真撮影</translation>
+    </message>
+    <message>
+        <source>duibi</source>
+        <translation>比較</translation>
+    </message>
+    <message>
+        <source>pdf</source>
+        <translation>PDF 作成</translation>
+    </message>
+    <message>
+        <source>ocr</source>
+        <translation>文字認識</translation>
+    </message>
+    <message>
+        <source>tiaomashibie</source>
+        <translation>バーコード読み取り</translation>
+    </message>
+</context>
+<context>
+    <name>MyToolBarClass</name>
+    <message>
+        <source>MyToolBar</source>
+        <translation>ツールバー</translation>
+    </message>
+    <message>
+        <source>文件夹</source>
+        <translation>フォルダー</translation>
+    </message>
+    <message>
+        <source>批注</source>
+        <translation>書き込み</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <translation>録画</translation>
+    </message>
+    <message>
+        <source>录屏</source>
+        <translation>画面録画</translation>
+    </message>
+    <message>
+        <source>拍照</source>
+        <translation>写真</translation>
+    </message>
+    <message>
+        <source>对比</source>
+        <translation>比較</translation>
+    </message>
+    <message>
+        <source>条码</source>
+        <translation>バーコード</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,160 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="th">
+<context>
+    <name>MyAnnotateBar</name>
+    <message>
+        <source>wenzi</source>
+        <translation>ข้อความ</translation>
+    </message>
+    <message>
+        <source>zihao</source>
+        <translation>ขนาดตัวอักษร</translation>
+    </message>
+    <message>
+        <source>xiao</source>
+        <translation>ปากกาเส้นเล็ก</translation>
+    </message>
+    <message>
+        <source>zhong</source>
+        <translation>ปากกาเส้นกลาง</translation>
+    </message>
+    <message>
+        <source>da</source>
+        <translation>ปากกาเส้นหนา</translation>
+    </message>
+    <message>
+        <source>hongse</source>
+        <translation>สีแดง</translation>
+    </message>
+    <message>
+        <source>huangse</source>
+        <translation>สีเหลือง</translation>
+    </message>
+    <message>
+        <source>qingse</source>
+        <translation>สีฟ้า</translation>
+    </message>
+    <message>
+        <source>lvse</source>
+        <translation>สีเขียว</translation>
+    </message>
+    <message>
+        <source>lanse</source>
+        <translation>สีน้ำเงิน</translation>
+    </message>
+    <message>
+        <source>meihongse</source>
+        <translation>สีบานเย็น</translation>
+    </message>
+    <message>
+        <source>xiangpicha</source>
+        <translation>ยางลบ</translation>
+    </message>
+    <message>
+        <source>chexiao</source>
+        <translation>เลิกทำ</translation>
+    </message>
+    <message>
+        <source>qingkong</source>
+        <translation>ล้างทั้งหมด</translation>
+    </message>
+    <message>
+        <source>baocun</source>
+        <translation>บันทึก</translation>
+    </message>
+</context>
+<context>
+    <name>MyAnnotateBarClass</name>
+    <message>
+        <source>MyAnnotateBar</source>
+        <translation>ขีดเขียน</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>ข้อความ</translation>
+    </message>
+    <message>
+        <source>小</source>
+        <translation>เล็ก</translation>
+    </message>
+    <message>
+        <source>中</source>
+        <translation>กลาง</translation>
+    </message>
+    <message>
+        <source>大</source>
+        <translation>หนา</translation>
+    </message>
+    <message>
+        <source>红</source>
+        <translation>แดง</translation>
+    </message>
+    <message>
+        <source>黄</source>
+        <translation>เหลือง</translation>
+    </message>
+    <message>
+        <source>橘</source>
+        <translation>ฟ้า</translation>
+    </message>
+    <message>
+        <source>绿</source>
+        <translation>เขียว</translation>
+    </message>
+    <message>
+        <source>蓝</source>
+        <translation>น้ำเงิน</translation>
+    </message>
+    <message>
+        <source>玫</source>
+        <translation>บานเย็น</translation>
+    </message>
+    <message>
+        <source>擦除</source>
+        <translation>ลบ</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>เลิกทำ</translation>
+    </message>
+    <message>
+        <source>清空</source>
+        <translation>ล้างทั้งหมด</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>บันทึก</translation>
+    </message>
+</context>
+<context>
+    <name>AnnotationPageController</name>
+    <message>
+        <source>There is no camera picture to annotate yet.</source>
+        <translation>ยังไม่มีภาพจากกล้องให้ขีดเขียน</translation>
+    </message>
+    <message>
+        <source>The camera picture could not be kept for annotation in %1.</source>
+        <translation>ไม่สามารถเก็บภาพจากกล้องสำหรับขีดเขียนไว้ใน %1 ได้</translation>
+    </message>
+    <message>
+        <source>The annotation was not saved: %1</source>
+        <translation>ไม่ได้บันทึกงานขีดเขียน: %1</translation>
+    </message>
+</context>
+<context>
+    <name>NewPictureFile</name>
+    <message>
+        <source>there is no picture to save</source>
+        <translation>ไม่มีภาพให้บันทึก</translation>
+    </message>
+    <message>
+        <source>%1 already exists</source>
+        <translation>มี %1 อยู่แล้ว</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>ไม่สามารถสร้างโฟลเดอร์ %1 ได้</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,82 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="th">
+<context>
+    <name>MyToolBar</name>
+    <message>
+        <source>not available yet</source>
+        <translation>ยังไม่พร้อมใช้งาน</translation>
+    </message>
+    <message>
+        <source>dakaiwenjianjia</source>
+        <translation>เปิดโฟลเดอร์</translation>
+    </message>
+    <message>
+        <source>pizhu</source>
+        <translation>ขีดเขียน</translation>
+    </message>
+    <message>
+        <source>luxiang</source>
+        <translation>บันทึกวิดีโอ</translation>
+    </message>
+    <message>
+        <source>luping</source>
+        <translation>บันทึกหน้าจอ</translation>
+    </message>
+    <message>
+        <source>paizhao</source>
+        <translation>ถ่ายภาพ</translation>
+    </message>
+    <message>
+        <source>duibi</source>
+        <translation>เปรียบเทียบ</translation>
+    </message>
+    <message>
+        <source>pdf</source>
+        <translation>สร้าง PDF</translation>
+    </message>
+    <message>
+        <source>ocr</source>
+        <translation>อ่านข้อความจากภาพ</translation>
+    </message>
+    <message>
+        <source>tiaomashibie</source>
+        <translation>อ่านบาร์โค้ด</translation>
+    </message>
+</context>
+<context>
+    <name>MyToolBarClass</name>
+    <message>
+        <source>MyToolBar</source>
+        <translation>แถบเครื่องมือ</translation>
+    </message>
+    <message>
+        <source>文件夹</source>
+        <translation>โฟลเดอร์</translation>
+    </message>
+    <message>
+        <source>批注</source>
+        <translation>ขีดเขียน</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <translation>บันทึกวิดีโอ</translation>
+    </message>
+    <message>
+        <source>录屏</source>
+        <translation>บันทึกหน้าจอ</translation>
+    </message>
+    <message>
+        <source>拍照</source>
+        <translation>ถ่ายภาพ</translation>
+    </message>
+    <message>
+        <source>对比</source>
+        <translation>เปรียบเทียบ</translation>
+    </message>
+    <message>
+        <source>条码</source>
+        <translation>บาร์โค้ด</translation>
+    </message>
+</context>
+</TS>

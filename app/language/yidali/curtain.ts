@@ -1,0 +1,11 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>MyCurtainBarClass</name>
+    <message>
+        <source>MyCurtainBar</source>
+        <translation>Tendina</translation>
+    </message>
+</context>
+</TS>
