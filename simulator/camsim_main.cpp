@@ -2,6 +2,7 @@
 //
 //   camsim --bind 127.0.0.1 [--verbose] [--fault no-reply:0x1002:3]
 //          [--transport udp66|udp3|udp3-plain|tcp] [--fps 30] ...
+//          [--scene-script book.txt]
 
 #include "command/sim_camera_state.h"
 #include "command/sim_command_options.h"

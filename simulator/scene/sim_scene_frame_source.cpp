@@ -1,9 +1,8 @@
 #include "scene/sim_scene_frame_source.h"
 
+#include "scene/sim_scene_jpeg_encode.h"
 #include "scene/sim_scene_jpeg_splice.h"
 #include "stream/sim_stream_jpeg_tags.h"
-
-#include <opencv2/imgcodecs.hpp>
 
 #include <algorithm>
 #include <cstdlib>
@@ -15,18 +14,6 @@ namespace {
 constexpr int kStartQuality = 90;
 constexpr int kLowestQuality = 20;
 constexpr int kQualityStep = 5;
-constexpr int kBlockWidth = 16; // 4:2:0 sampling, which the encoder uses by default
-
-std::vector<uint8_t> encode(const cv::Mat &picture, int quality)
-{
-    const int blocksPerRow = (picture.cols + kBlockWidth - 1) / kBlockWidth;
-    const std::vector<int> params = {cv::IMWRITE_JPEG_QUALITY, quality,
-                                     cv::IMWRITE_JPEG_RST_INTERVAL, blocksPerRow,
-                                     cv::IMWRITE_JPEG_OPTIMIZE, 0};
-    std::vector<uint8_t> out;
-    cv::imencode(".jpg", picture, out, params);
-    return out;
-}
 
 } // namespace
 
@@ -77,7 +64,7 @@ SceneFrameSource::Pose SceneFrameSource::encodePose(int pose)
     const size_t budget = byteLimit_ / 100 * 85;
     int q = quality();
     while (true) {
-        auto jpeg = std::make_shared<const std::vector<uint8_t>>(encode(picture, q));
+        auto jpeg = std::make_shared<const std::vector<uint8_t>>(encodeSceneJpeg(picture, q));
         if (jpeg->size() <= budget || q <= kLowestQuality)
             return Pose{std::move(jpeg), q};
         q = std::max(kLowestQuality, q - kQualityStep);
@@ -127,13 +114,13 @@ SourceFrame SceneFrameSource::frame(uint32_t counter, size_t byteLimit)
     if (parseJpegLayout(*pose.jpeg, layout) && layout.mcuHeight > 0 &&
         renderer_->bandRows() % layout.mcuHeight == 0) {
         const size_t rows = static_cast<size_t>(renderer_->bandRows() / layout.mcuHeight);
-        spliced = spliceTopSegments(*pose.jpeg, encode(band, pose.quality), rows);
+        spliced = spliceTopSegments(*pose.jpeg, encodeSceneJpeg(band, pose.quality), rows);
     }
     lastSpliced_ = !spliced.empty();
     if (!lastSpliced_) {
         cv::Mat whole = renderer_->renderPose(SceneRenderer::poseForFrame(counter));
         band.copyTo(whole(cv::Rect(0, 0, band.cols, band.rows)));
-        spliced = encode(whole, pose.quality);
+        spliced = encodeSceneJpeg(whole, pose.quality);
     }
     out.jpeg = withFrameTag(spliced, counter);
     return out;

@@ -36,6 +36,10 @@ public:
     // The display bar showing this frame counter: width() x bandRows().
     cv::Mat renderBand(uint32_t counter) const;
 
+    // The empty desk, full size (BGR), for scenes that place sheets of
+    // their own.
+    const cv::Mat &desk() const { return desk_; }
+
     // Pose shown for a frame counter: each pose is held for two frames and
     // the sheet swings back and forth, so the loop has no jump.
     static int poseForFrame(uint32_t counter);

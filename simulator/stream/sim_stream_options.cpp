@@ -36,7 +36,10 @@ const char *streamOptionsUsage()
            "  --oversize-bytes N          size of those frames (default 1536001)\n"
            "  --pause-after S             the camera goes away S seconds after start\n"
            "  --resume-after S            and comes back S seconds later\n"
-           "  --seed N                    seed of the fault knobs' random choices\n";
+           "  --seed N                    seed of the fault knobs' random choices\n"
+           "  --scene-script FILE         play a scripted scene (pages, hands, page turns)\n"
+           "                              instead of the moving sheet; one step a line:\n"
+           "                              page N S | hand S | turn N S | empty S (S seconds)\n";
 }
 
 int parseStreamOption(int argc, char **argv, int &i, StreamOptions &options)
@@ -50,7 +53,7 @@ int parseStreamOption(int argc, char **argv, int &i, StreamOptions &options)
     static const char *const valued[] = {
         "--transport", "--fps", "--packet-size", "--resolution", "--kind", "--tilt",
         "--tcp-pad", "--loss", "--dup", "--reorder", "--garbage", "--oversize-every",
-        "--oversize-bytes", "--pause-after", "--resume-after", "--seed"};
+        "--oversize-bytes", "--pause-after", "--resume-after", "--seed", "--scene-script"};
     bool known = false;
     for (const char *name : valued)
         known = known || arg == name;
@@ -63,6 +66,16 @@ int parseStreamOption(int argc, char **argv, int &i, StreamOptions &options)
     const char *value = argv[++i];
     double v = 0;
     bool ok = true;
+    if (arg == "--scene-script") {
+        auto script = std::make_shared<SceneScript>();
+        std::string error;
+        if (!loadSceneScript(value, *script, &error)) {
+            std::fprintf(stderr, "camsim: --scene-script: %s\n", error.c_str());
+            return -1;
+        }
+        options.script = std::move(script);
+        return 1;
+    }
     if (arg == "--transport") {
         ok = parseTransport(value, s.transport);
     } else if (arg == "--resolution") {

@@ -5,7 +5,10 @@
 //
 // Thread rules: plain functions on plain values; main thread only.
 
+#include "scene/sim_scene_script.h"
 #include "stream/sim_stream_settings.h"
+
+#include <memory>
 
 namespace camsim {
 
@@ -16,6 +19,7 @@ struct StreamOptions {
     int height = 0;
     double pauseAfterSeconds = -1.0;  // camera goes away this long after start
     double resumeAfterSeconds = -1.0; // and comes back this long after that
+    std::shared_ptr<const SceneScript> script; // scripted scene instead of the moving sheet
 };
 
 // Looks at argv[i]. Returns 1 when it was a stream option (i then points at

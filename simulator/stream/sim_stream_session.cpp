@@ -6,7 +6,10 @@ namespace camsim {
 
 StreamSession::StreamSession(SimCameraState &state, const std::string &address,
                              const StreamOptions &options)
-    : state_(state), options_(options), scene_(state), server_(address, scene_)
+    : state_(state), options_(options), scene_(state),
+      scripted_(options.script ? std::make_unique<SceneScriptSource>(state, *options.script)
+                               : nullptr),
+      server_(address, scripted_ ? static_cast<FrameSource &>(*scripted_) : scene_)
 {
 }
 
@@ -20,7 +23,10 @@ bool StreamSession::start()
         return false;
     }
     const auto before = std::chrono::steady_clock::now();
-    scene_.prepare(frameByteLimit(options_.settings));
+    if (scripted_)
+        scripted_->prepare(frameByteLimit(options_.settings));
+    else
+        scene_.prepare(frameByteLimit(options_.settings));
     const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - before).count();
     const Resolution r = state_.currentResolution();
     if (!server_.start(options_.settings)) {
@@ -30,7 +36,10 @@ bool StreamSession::start()
     }
     std::printf("camsim: %s stream, %dx%d at %d frames/s, JPEG quality %d (scene ready in %.0f ms)\n",
                 transportName(options_.settings.transport), r.width, r.height,
-                options_.settings.fps, scene_.quality(), ms);
+                options_.settings.fps, scripted_ ? scripted_->quality() : scene_.quality(), ms);
+    if (scripted_)
+        std::printf("camsim: scripted scene of %zu steps, %.1f s\n", options_.script->steps.size(),
+                    options_.script->totalSeconds());
     std::fflush(stdout);
     started_ = std::chrono::steady_clock::now();
     return true;

@@ -1,18 +1,21 @@
 #ifndef CAMSIM_STREAM_SESSION_H
 #define CAMSIM_STREAM_SESSION_H
 
-// camsim's video stream as a whole: the scene, the server on the bound
-// address, and the pause/resume schedule from the command line.
+// camsim's video stream as a whole: the scene (the moving sheet, or a
+// scripted scene when one was given), the server on the bound address, and
+// the pause/resume schedule from the command line.
 //
 // Thread rules: start(), tick() and the destructor run on camsim's main
 // thread; the server inside owns and joins its sender thread.
 
 #include "command/sim_camera_state.h"
 #include "scene/sim_scene_frame_source.h"
+#include "scene/sim_scene_script_source.h"
 #include "stream/sim_stream_options.h"
 #include "stream/sim_stream_server.h"
 
 #include <chrono>
+#include <memory>
 #include <string>
 
 namespace camsim {
@@ -32,6 +35,7 @@ private:
     SimCameraState &state_;
     StreamOptions options_;
     SceneFrameSource scene_;
+    std::unique_ptr<SceneScriptSource> scripted_; // null without a script
     StreamServer server_;
     std::chrono::steady_clock::time_point started_;
     bool pauseDone_ = false;

@@ -48,8 +48,13 @@ public:
     // photo was saved, else an empty string.
     QString take();
 
-private:
+    // Saves a picture prepared elsewhere (a page taken hands-free, a
+    // cut-out from adjusted corners) the same way: a new file by
+    // makePhotoPath(), the banner saying where it went (with the note) or
+    // why it was not saved. The file's path, or an empty string.
     QString save(const QImage &picture, const QString &note);
+
+private:
 
     Parts parts_;
 };

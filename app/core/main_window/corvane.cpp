@@ -5,6 +5,8 @@
 #include "core/capture/crop_grab_area.h"
 #include "core/capture/microphone_switch.h"
 #include "core/capture/photo_tool.h"
+#include "tools/corner_adjust/corner_adjust_tool.h"
+#include "tools/page_capture/page_capture_tool.h"
 #include "core/capture/recording_clock.h"
 #include "core/capture/screen_recording_tool.h"
 #include "core/capture/video_recording_tool.h"
@@ -223,8 +225,11 @@ void Corvane::createCaptureTools()
     photo.banner = banner_;
     photo_ = std::make_unique<PhotoTool>(std::move(photo));
 
-    // The clock sits beside the record buttons of the tool bar.
-    const int clockX = (screenWidth_ - 812) / 2;
+    // The clock sits beside the record buttons of the tool bar; it follows
+    // the bar when the bar grows by buttons at its end (centred, it moves
+    // left by half of what it grew).
+    const int grown = toolBarWidth(screenHeight_) - (isLargeScreen(screenHeight_) ? 640 : 568);
+    const int clockX = (screenWidth_ - 812) / 2 - grown / 2;
     VideoRecordingTool::Parts video;
     video.live = liveView_.get();
     video.view = view_.get();
@@ -249,6 +254,36 @@ void Corvane::createCaptureTools()
     screenRecording_ = std::make_unique<ScreenRecordingTool>(std::move(screen));
 
     barcodeTool_ = std::make_unique<BarcodeTool>(clipboard_, banner_);
+    createPageTools();
+}
+
+bool Corvane::livePictureRunning() const
+{
+    return !currentFrame().isNull() && !view_->freezeOn() && !liveView_->cameraSilent();
+}
+
+void Corvane::createPageTools()
+{
+    const auto save = [this](const QImage &picture, const QString &note) {
+        return photo_->save(picture, note);
+    };
+    const auto fail = [this](const QString &message) { banner_->showFail(message); };
+    PageCaptureSession::Parts pages;
+    pages.fullPicture = [this] { return fullResolutionPicture(); };
+    pages.savePhoto = save;
+    pages.compose = [this](const QStringList &pictures) { pdfComposer_->openWith(pictures); };
+    pages.reportFailure = fail;
+    pageCapture_ = std::make_unique<PageCaptureTool>(this, std::move(pages));
+    connect(pageCapture_.get(), &PageCaptureTool::ended, this,
+            [this] { toolBar_->switchOff(MyToolBar::Pages); });
+    connect(liveView_.get(), &LiveViewSession::pictureChanged, this,
+            [this] { pageCapture_->frameArrived(currentFrame()); });
+
+    CornerAdjustTool::Parts corners;
+    corners.fullPicture = [this] { return fullResolutionPicture(); };
+    corners.savePhoto = save;
+    corners.reportFailure = fail;
+    cornerAdjust_ = std::make_unique<CornerAdjustTool>(this, std::move(corners));
 }
 
 void Corvane::fitDecodingToView()
@@ -553,6 +588,16 @@ QImage Corvane::fullResolutionPicture()
 void Corvane::tool_ocr()
 {
     ocrTool_->recognise(fullResolutionPicture());
+}
+
+void Corvane::tool_lianpai(bool on)
+{
+    pageCapture_->switchOn(on, livePictureRunning());
+}
+
+void Corvane::tool_sijiao()
+{
+    cornerAdjust_->open(currentFrame());
 }
 
 void Corvane::func_pdf_widget_openfile(QString fileName)

@@ -26,6 +26,8 @@
 #include <memory>
 
 class BarcodeTool;
+class CornerAdjustTool;
+class PageCaptureTool;
 class CurtainOpener;
 class ComparePageController;
 class AnnotationPageController;
@@ -103,6 +105,8 @@ public:
     VideoRecordingTool &videoRecording() const { return *videoRecording_; }
     ScreenRecordingTool &screenRecording() const { return *screenRecording_; }
     BarcodeTool &barcodeTool() const { return *barcodeTool_; }
+    PageCaptureTool &pageCapture() const { return *pageCapture_; }
+    CornerAdjustTool &cornerAdjust() const { return *cornerAdjust_; }
     bool fullScreenOn() const;
     int pageIndex() const;
 
@@ -130,6 +134,8 @@ public slots:
     void tool_tiaoma();
     void tool_pdf();
     void tool_ocr();
+    void tool_lianpai(bool on);
+    void tool_sijiao();
     void tool_duibi(bool on);
     void tool_pizhu(bool on);
     void side_fenbianlv();
@@ -176,6 +182,10 @@ private:
     void openSettingsDialog();
     void createLiveView();
     void createCaptureTools();
+    // Hands-free pages and corner adjustment, on the photo tool's saving.
+    void createPageTools();
+    // A live camera picture is coming in and shown unfrozen.
+    bool livePictureRunning() const;
     void showHoverTip(QWidget *button);
     void createPanelsAndPages();
     void bindShortcuts();
@@ -225,6 +235,8 @@ private:
     std::unique_ptr<VideoRecordingTool> videoRecording_;
     std::unique_ptr<ScreenRecordingTool> screenRecording_;
     std::unique_ptr<BarcodeTool> barcodeTool_;
+    std::unique_ptr<PageCaptureTool> pageCapture_;
+    std::unique_ptr<CornerAdjustTool> cornerAdjust_;
 };
 
 #endif

@@ -23,6 +23,8 @@ CreatedPanels createToolAndSideBars(QWidget *window, int screenWidth, int screen
     QObject::connect(panels.toolBar, SIGNAL(signals_luping(bool)), window, SLOT(tool_luping(bool)));
     QObject::connect(panels.toolBar, SIGNAL(signals_paizhao()), window, SLOT(tool_paizhao()));
     QObject::connect(panels.toolBar, SIGNAL(signals_tiaoma()), window, SLOT(tool_tiaoma()));
+    QObject::connect(panels.toolBar, SIGNAL(signals_lianpai(bool)), window, SLOT(tool_lianpai(bool)));
+    QObject::connect(panels.toolBar, SIGNAL(signals_sijiao()), window, SLOT(tool_sijiao()));
 
     panels.sideBar = new MySideBar(screenHeight, window);
     panels.sideBar->move(places.sideBar);

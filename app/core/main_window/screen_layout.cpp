@@ -32,13 +32,19 @@ SideButtonLayout sideButtonLayoutFor(int screenHeight)
     return layout;
 }
 
+int toolBarWidth(int screenHeight)
+{
+    return isLargeScreen(screenHeight) ? 760 : 672;
+}
+
 PanelPlaces panelPlacesFor(int screenWidth, int screenHeight)
 {
     const int viewHeight = screenHeight - kTitleBarHeight;
     const bool large = isLargeScreen(screenHeight);
     PanelPlaces places;
-    places.toolBar = large ? QPoint((screenWidth - 640) / 2, screenHeight - 140)
-                           : QPoint((screenWidth - 568) / 2, screenHeight - 120);
+    const int toolBarLeft = (screenWidth - toolBarWidth(screenHeight)) / 2;
+    places.toolBar = large ? QPoint(toolBarLeft, screenHeight - 140)
+                           : QPoint(toolBarLeft, screenHeight - 120);
     places.sideBar = QPoint(20, viewHeight - 930 + (screenHeight < 966 ? 280 : 0));
     places.compareBar = QPoint((screenWidth - 812) / 2 + 420, screenHeight - 230);
     places.annotateBar = large ? QPoint((screenWidth - 812) / 2 + 92, screenHeight - 230)

@@ -26,6 +26,9 @@ struct PanelPlaces {
 };
 
 bool isLargeScreen(int screenHeight);
+// The tool bar's width: room for its eleven buttons at 60 pixels on a
+// large screen, 52 on a small one.
+int toolBarWidth(int screenHeight);
 SideButtonLayout sideButtonLayoutFor(int screenHeight);
 PanelPlaces panelPlacesFor(int screenWidth, int screenHeight);
 

@@ -238,4 +238,122 @@
         <translation>螢幕錄影 %1 無法完成：寫入失敗（磁碟已滿？）。檔案可能無法播放。</translation>
     </message>
 </context>
+<context>
+    <name>MyToolBar</name>
+    <message>
+        <source>lianpai</source>
+        <translation>免手動翻頁拍攝</translation>
+    </message>
+    <message>
+        <source>sijiao</source>
+        <translation>調整四角</translation>
+    </message>
+</context>
+<context>
+    <name>MyToolBarClass</name>
+    <message>
+        <source>连拍</source>
+        <translation>連拍</translation>
+    </message>
+    <message>
+        <source>四角</source>
+        <translation>四角</translation>
+    </message>
+</context>
+<context>
+    <name>PageCaptureSession</name>
+    <message>
+        <source>Hands-free pages need the live picture: connect the camera and leave the freeze off.</source>
+        <translation>免手動翻頁拍攝需要即時畫面：請連接相機並關閉凍結。</translation>
+    </message>
+    <message>
+        <source>No page was taken, so there is nothing to put into a PDF.</source>
+        <translation>還沒有拍下任何頁面，無法產生 PDF。</translation>
+    </message>
+    <message>
+        <source>No sheet was found, so the whole picture was saved.</source>
+        <translation>未找到紙張，已儲存整個畫面。</translation>
+    </message>
+</context>
+<context>
+    <name>MyPageCaptureBar</name>
+    <message>
+        <source>Lay the first page under the camera and take your hands away.</source>
+        <translation>將第一頁放在相機下，然後把手移開。</translation>
+    </message>
+    <message>
+        <source>Page moving…</source>
+        <translation>頁面在移動…</translation>
+    </message>
+    <message>
+        <source>Hold still…</source>
+        <translation>請保持不動…</translation>
+    </message>
+    <message>
+        <source>Page taken. Turn to the next page.</source>
+        <translation>已拍下本頁，請翻到下一頁。</translation>
+    </message>
+    <message>
+        <source>Still the same page: turn to the next one.</source>
+        <translation>仍是同一頁：請翻到下一頁。</translation>
+    </message>
+    <message>
+        <source>The page was not saved; move it a little to try again.</source>
+        <translation>本頁未能儲存；稍微移動一下頁面即可重試。</translation>
+    </message>
+    <message>
+        <source>Pages taken: %1</source>
+        <translation>已拍頁數：%1</translation>
+    </message>
+    <message>
+        <source>Hands-free pages</source>
+        <translation>免手動翻頁拍攝</translation>
+    </message>
+    <message>
+        <source>Turn the pages; each still page is photographed.</source>
+        <translation>翻動頁面；每頁靜止後自動拍照。</translation>
+    </message>
+    <message>
+        <source>Sensitivity (left: calm, right: keen)</source>
+        <translation>靈敏度（左：遲緩，右：靈敏）</translation>
+    </message>
+    <message>
+        <source>Keen notices smaller changes and takes the photo sooner; calm ignores small movements and waits longer for the hands to go.</source>
+        <translation>靈敏：察覺更小的變化，更快拍照；遲緩：忽略細小動作，等手離開的時間更長。</translation>
+    </message>
+    <message>
+        <source>Finish: make a PDF</source>
+        <translation>完成並產生 PDF</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+</context>
+<context>
+    <name>CornerAdjustView</name>
+    <message>
+        <source>Save cut-out</source>
+        <translation>儲存裁切</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Drag the four corners onto the corners of the sheet. Enter saves the cut-out, Esc cancels.</source>
+        <translation>把四個角拖到紙張的四個角上。Enter 儲存裁切，Esc 取消。</translation>
+    </message>
+</context>
+<context>
+    <name>CornerAdjustTool</name>
+    <message>
+        <source>There is no picture to cut a sheet out of yet.</source>
+        <translation>還沒有可以裁切紙張的畫面。</translation>
+    </message>
+    <message>
+        <source>These corners enclose nothing to cut out.</source>
+        <translation>這四個角之間沒有可裁切的內容。</translation>
+    </message>
+</context>
 </TS>

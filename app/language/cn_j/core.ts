@@ -238,4 +238,122 @@
         <translation>录屏 %1 无法完成：写入失败（磁盘已满？）。文件可能无法播放。</translation>
     </message>
 </context>
+<context>
+    <name>MyToolBar</name>
+    <message>
+        <source>lianpai</source>
+        <translation>免手动翻页拍摄</translation>
+    </message>
+    <message>
+        <source>sijiao</source>
+        <translation>调整四角</translation>
+    </message>
+</context>
+<context>
+    <name>MyToolBarClass</name>
+    <message>
+        <source>连拍</source>
+        <translation>连拍</translation>
+    </message>
+    <message>
+        <source>四角</source>
+        <translation>四角</translation>
+    </message>
+</context>
+<context>
+    <name>PageCaptureSession</name>
+    <message>
+        <source>Hands-free pages need the live picture: connect the camera and leave the freeze off.</source>
+        <translation>免手动翻页拍摄需要实时画面：请连接相机并关闭冻结。</translation>
+    </message>
+    <message>
+        <source>No page was taken, so there is nothing to put into a PDF.</source>
+        <translation>还没有拍下任何页面，无法生成 PDF。</translation>
+    </message>
+    <message>
+        <source>No sheet was found, so the whole picture was saved.</source>
+        <translation>未找到纸张，已保存整个画面。</translation>
+    </message>
+</context>
+<context>
+    <name>MyPageCaptureBar</name>
+    <message>
+        <source>Lay the first page under the camera and take your hands away.</source>
+        <translation>将第一页放在相机下，然后把手移开。</translation>
+    </message>
+    <message>
+        <source>Page moving…</source>
+        <translation>页面在移动…</translation>
+    </message>
+    <message>
+        <source>Hold still…</source>
+        <translation>请保持不动…</translation>
+    </message>
+    <message>
+        <source>Page taken. Turn to the next page.</source>
+        <translation>已拍下本页，请翻到下一页。</translation>
+    </message>
+    <message>
+        <source>Still the same page: turn to the next one.</source>
+        <translation>仍是同一页：请翻到下一页。</translation>
+    </message>
+    <message>
+        <source>The page was not saved; move it a little to try again.</source>
+        <translation>本页未能保存；稍微移动一下页面即可重试。</translation>
+    </message>
+    <message>
+        <source>Pages taken: %1</source>
+        <translation>已拍页数：%1</translation>
+    </message>
+    <message>
+        <source>Hands-free pages</source>
+        <translation>免手动翻页拍摄</translation>
+    </message>
+    <message>
+        <source>Turn the pages; each still page is photographed.</source>
+        <translation>翻动页面；每页静止后自动拍照。</translation>
+    </message>
+    <message>
+        <source>Sensitivity (left: calm, right: keen)</source>
+        <translation>灵敏度（左：迟缓，右：灵敏）</translation>
+    </message>
+    <message>
+        <source>Keen notices smaller changes and takes the photo sooner; calm ignores small movements and waits longer for the hands to go.</source>
+        <translation>灵敏：察觉更小的变化，更快拍照；迟缓：忽略细小动作，等手离开的时间更长。</translation>
+    </message>
+    <message>
+        <source>Finish: make a PDF</source>
+        <translation>完成并生成 PDF</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+</context>
+<context>
+    <name>CornerAdjustView</name>
+    <message>
+        <source>Save cut-out</source>
+        <translation>保存裁切</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Drag the four corners onto the corners of the sheet. Enter saves the cut-out, Esc cancels.</source>
+        <translation>把四个角拖到纸张的四个角上。回车保存裁切，Esc 取消。</translation>
+    </message>
+</context>
+<context>
+    <name>CornerAdjustTool</name>
+    <message>
+        <source>There is no picture to cut a sheet out of yet.</source>
+        <translation>还没有可以裁切纸张的画面。</translation>
+    </message>
+    <message>
+        <source>These corners enclose nothing to cut out.</source>
+        <translation>这四个角之间没有可裁切的内容。</translation>
+    </message>
+</context>
 </TS>

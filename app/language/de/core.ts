@@ -238,4 +238,122 @@ Das Bild kommt von selbst zurück, sobald sie wieder antwortet.</translation>
         <translation>Die Bildschirmaufnahme %1 konnte nicht abgeschlossen werden: Schreiben fehlgeschlagen (Datenträger voll?). Sie lässt sich eventuell nicht abspielen.</translation>
     </message>
 </context>
+<context>
+    <name>MyToolBar</name>
+    <message>
+        <source>lianpai</source>
+        <translation>Seiten freihändig</translation>
+    </message>
+    <message>
+        <source>sijiao</source>
+        <translation>Ecken anpassen</translation>
+    </message>
+</context>
+<context>
+    <name>MyToolBarClass</name>
+    <message>
+        <source>连拍</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>四角</source>
+        <translation>Ecken</translation>
+    </message>
+</context>
+<context>
+    <name>PageCaptureSession</name>
+    <message>
+        <source>Hands-free pages need the live picture: connect the camera and leave the freeze off.</source>
+        <translation>Seiten freihändig braucht das Livebild: Verbinden Sie die Kamera und schalten Sie das Einfrieren aus.</translation>
+    </message>
+    <message>
+        <source>No page was taken, so there is nothing to put into a PDF.</source>
+        <translation>Es wurde keine Seite aufgenommen, also gibt es nichts für ein PDF.</translation>
+    </message>
+    <message>
+        <source>No sheet was found, so the whole picture was saved.</source>
+        <translation>Es wurde kein Blatt gefunden, daher wurde das ganze Bild gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>MyPageCaptureBar</name>
+    <message>
+        <source>Lay the first page under the camera and take your hands away.</source>
+        <translation>Legen Sie die erste Seite unter die Kamera und nehmen Sie die Hände weg.</translation>
+    </message>
+    <message>
+        <source>Page moving…</source>
+        <translation>Seite bewegt sich…</translation>
+    </message>
+    <message>
+        <source>Hold still…</source>
+        <translation>Bitte still halten…</translation>
+    </message>
+    <message>
+        <source>Page taken. Turn to the next page.</source>
+        <translation>Seite aufgenommen. Blättern Sie um.</translation>
+    </message>
+    <message>
+        <source>Still the same page: turn to the next one.</source>
+        <translation>Noch dieselbe Seite: Blättern Sie um.</translation>
+    </message>
+    <message>
+        <source>The page was not saved; move it a little to try again.</source>
+        <translation>Die Seite wurde nicht gespeichert; bewegen Sie sie etwas, um es erneut zu versuchen.</translation>
+    </message>
+    <message>
+        <source>Pages taken: %1</source>
+        <translation>Aufgenommene Seiten: %1</translation>
+    </message>
+    <message>
+        <source>Hands-free pages</source>
+        <translation>Seiten freihändig</translation>
+    </message>
+    <message>
+        <source>Turn the pages; each still page is photographed.</source>
+        <translation>Blättern Sie um; jede ruhende Seite wird fotografiert.</translation>
+    </message>
+    <message>
+        <source>Sensitivity (left: calm, right: keen)</source>
+        <translation>Empfindlichkeit (links: ruhig, rechts: wach)</translation>
+    </message>
+    <message>
+        <source>Keen notices smaller changes and takes the photo sooner; calm ignores small movements and waits longer for the hands to go.</source>
+        <translation>Wach bemerkt kleinere Änderungen und fotografiert früher; ruhig übergeht kleine Bewegungen und wartet länger, bis die Hände weg sind.</translation>
+    </message>
+    <message>
+        <source>Finish: make a PDF</source>
+        <translation>Fertig: PDF erstellen</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>CornerAdjustView</name>
+    <message>
+        <source>Save cut-out</source>
+        <translation>Ausschnitt speichern</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Drag the four corners onto the corners of the sheet. Enter saves the cut-out, Esc cancels.</source>
+        <translation>Ziehen Sie die vier Ecken auf die Ecken des Blatts. Enter speichert den Ausschnitt, Esc bricht ab.</translation>
+    </message>
+</context>
+<context>
+    <name>CornerAdjustTool</name>
+    <message>
+        <source>There is no picture to cut a sheet out of yet.</source>
+        <translation>Es gibt noch kein Bild, aus dem ein Blatt ausgeschnitten werden kann.</translation>
+    </message>
+    <message>
+        <source>These corners enclose nothing to cut out.</source>
+        <translation>Diese Ecken umschließen nichts zum Ausschneiden.</translation>
+    </message>
+</context>
 </TS>

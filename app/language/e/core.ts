@@ -238,4 +238,122 @@
         <translation>Не удалось завершить запись экрана %1: ошибка записи (диск заполнен?). Файл может не воспроизводиться.</translation>
     </message>
 </context>
+<context>
+    <name>MyToolBar</name>
+    <message>
+        <source>lianpai</source>
+        <translation>Страницы без рук</translation>
+    </message>
+    <message>
+        <source>sijiao</source>
+        <translation>Настроить углы</translation>
+    </message>
+</context>
+<context>
+    <name>MyToolBarClass</name>
+    <message>
+        <source>连拍</source>
+        <translation>Страницы</translation>
+    </message>
+    <message>
+        <source>四角</source>
+        <translation>Углы</translation>
+    </message>
+</context>
+<context>
+    <name>PageCaptureSession</name>
+    <message>
+        <source>Hands-free pages need the live picture: connect the camera and leave the freeze off.</source>
+        <translation>Для съёмки страниц без рук нужно живое изображение: подключите камеру и выключите стоп-кадр.</translation>
+    </message>
+    <message>
+        <source>No page was taken, so there is nothing to put into a PDF.</source>
+        <translation>Ни одна страница не снята, поэтому в PDF нечего добавить.</translation>
+    </message>
+    <message>
+        <source>No sheet was found, so the whole picture was saved.</source>
+        <translation>Лист не найден, поэтому сохранено всё изображение.</translation>
+    </message>
+</context>
+<context>
+    <name>MyPageCaptureBar</name>
+    <message>
+        <source>Lay the first page under the camera and take your hands away.</source>
+        <translation>Положите первую страницу под камеру и уберите руки.</translation>
+    </message>
+    <message>
+        <source>Page moving…</source>
+        <translation>Страница движется…</translation>
+    </message>
+    <message>
+        <source>Hold still…</source>
+        <translation>Не двигайтесь…</translation>
+    </message>
+    <message>
+        <source>Page taken. Turn to the next page.</source>
+        <translation>Страница снята. Переверните на следующую.</translation>
+    </message>
+    <message>
+        <source>Still the same page: turn to the next one.</source>
+        <translation>Всё та же страница: переверните на следующую.</translation>
+    </message>
+    <message>
+        <source>The page was not saved; move it a little to try again.</source>
+        <translation>Страница не сохранена; слегка сдвиньте её, чтобы повторить.</translation>
+    </message>
+    <message>
+        <source>Pages taken: %1</source>
+        <translation>Снято страниц: %1</translation>
+    </message>
+    <message>
+        <source>Hands-free pages</source>
+        <translation>Страницы без рук</translation>
+    </message>
+    <message>
+        <source>Turn the pages; each still page is photographed.</source>
+        <translation>Переворачивайте страницы; каждая неподвижная страница фотографируется.</translation>
+    </message>
+    <message>
+        <source>Sensitivity (left: calm, right: keen)</source>
+        <translation>Чувствительность (слева: спокойно, справа: чутко)</translation>
+    </message>
+    <message>
+        <source>Keen notices smaller changes and takes the photo sooner; calm ignores small movements and waits longer for the hands to go.</source>
+        <translation>Чутко замечает меньшие изменения и снимает раньше; спокойно не обращает внимания на мелкие движения и дольше ждёт, пока уйдут руки.</translation>
+    </message>
+    <message>
+        <source>Finish: make a PDF</source>
+        <translation>Готово: создать PDF</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Остановить</translation>
+    </message>
+</context>
+<context>
+    <name>CornerAdjustView</name>
+    <message>
+        <source>Save cut-out</source>
+        <translation>Сохранить вырезку</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Drag the four corners onto the corners of the sheet. Enter saves the cut-out, Esc cancels.</source>
+        <translation>Перетащите четыре угла на углы листа. Enter сохраняет вырезку, Esc отменяет.</translation>
+    </message>
+</context>
+<context>
+    <name>CornerAdjustTool</name>
+    <message>
+        <source>There is no picture to cut a sheet out of yet.</source>
+        <translation>Пока нет изображения, из которого можно вырезать лист.</translation>
+    </message>
+    <message>
+        <source>These corners enclose nothing to cut out.</source>
+        <translation>Эти углы не охватывают ничего, что можно вырезать.</translation>
+    </message>
+</context>
 </TS>

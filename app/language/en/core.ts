@@ -238,4 +238,122 @@ The picture comes back by itself when it answers again.</translation>
         <translation>The screen recording %1 could not be finished: writing failed (is the disk full?). It may not play.</translation>
     </message>
 </context>
+<context>
+    <name>MyToolBar</name>
+    <message>
+        <source>lianpai</source>
+        <translation>Hands-free pages</translation>
+    </message>
+    <message>
+        <source>sijiao</source>
+        <translation>Adjust corners</translation>
+    </message>
+</context>
+<context>
+    <name>MyToolBarClass</name>
+    <message>
+        <source>连拍</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>四角</source>
+        <translation>Corners</translation>
+    </message>
+</context>
+<context>
+    <name>PageCaptureSession</name>
+    <message>
+        <source>Hands-free pages need the live picture: connect the camera and leave the freeze off.</source>
+        <translation>Hands-free pages need the live picture: connect the camera and leave the freeze off.</translation>
+    </message>
+    <message>
+        <source>No page was taken, so there is nothing to put into a PDF.</source>
+        <translation>No page was taken, so there is nothing to put into a PDF.</translation>
+    </message>
+    <message>
+        <source>No sheet was found, so the whole picture was saved.</source>
+        <translation>No sheet was found, so the whole picture was saved.</translation>
+    </message>
+</context>
+<context>
+    <name>MyPageCaptureBar</name>
+    <message>
+        <source>Lay the first page under the camera and take your hands away.</source>
+        <translation>Lay the first page under the camera and take your hands away.</translation>
+    </message>
+    <message>
+        <source>Page moving…</source>
+        <translation>Page moving…</translation>
+    </message>
+    <message>
+        <source>Hold still…</source>
+        <translation>Hold still…</translation>
+    </message>
+    <message>
+        <source>Page taken. Turn to the next page.</source>
+        <translation>Page taken. Turn to the next page.</translation>
+    </message>
+    <message>
+        <source>Still the same page: turn to the next one.</source>
+        <translation>Still the same page: turn to the next one.</translation>
+    </message>
+    <message>
+        <source>The page was not saved; move it a little to try again.</source>
+        <translation>The page was not saved; move it a little to try again.</translation>
+    </message>
+    <message>
+        <source>Pages taken: %1</source>
+        <translation>Pages taken: %1</translation>
+    </message>
+    <message>
+        <source>Hands-free pages</source>
+        <translation>Hands-free pages</translation>
+    </message>
+    <message>
+        <source>Turn the pages; each still page is photographed.</source>
+        <translation>Turn the pages; each still page is photographed.</translation>
+    </message>
+    <message>
+        <source>Sensitivity (left: calm, right: keen)</source>
+        <translation>Sensitivity (left: calm, right: keen)</translation>
+    </message>
+    <message>
+        <source>Keen notices smaller changes and takes the photo sooner; calm ignores small movements and waits longer for the hands to go.</source>
+        <translation>Keen notices smaller changes and takes the photo sooner; calm ignores small movements and waits longer for the hands to go.</translation>
+    </message>
+    <message>
+        <source>Finish: make a PDF</source>
+        <translation>Finish: make a PDF</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+</context>
+<context>
+    <name>CornerAdjustView</name>
+    <message>
+        <source>Save cut-out</source>
+        <translation>Save cut-out</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Drag the four corners onto the corners of the sheet. Enter saves the cut-out, Esc cancels.</source>
+        <translation>Drag the four corners onto the corners of the sheet. Enter saves the cut-out, Esc cancels.</translation>
+    </message>
+</context>
+<context>
+    <name>CornerAdjustTool</name>
+    <message>
+        <source>There is no picture to cut a sheet out of yet.</source>
+        <translation>There is no picture to cut a sheet out of yet.</translation>
+    </message>
+    <message>
+        <source>These corners enclose nothing to cut out.</source>
+        <translation>These corners enclose nothing to cut out.</translation>
+    </message>
+</context>
 </TS>

@@ -238,4 +238,122 @@ L'image reviendra d'elle-même dès qu'elle répondra à nouveau.</translation>
         <translation>L'enregistrement de l'écran %1 n'a pas pu être terminé : l'écriture a échoué (disque plein ?). Il risque de ne pas être lisible.</translation>
     </message>
 </context>
+<context>
+    <name>MyToolBar</name>
+    <message>
+        <source>lianpai</source>
+        <translation>Pages sans les mains</translation>
+    </message>
+    <message>
+        <source>sijiao</source>
+        <translation>Ajuster les coins</translation>
+    </message>
+</context>
+<context>
+    <name>MyToolBarClass</name>
+    <message>
+        <source>连拍</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>四角</source>
+        <translation>Coins</translation>
+    </message>
+</context>
+<context>
+    <name>PageCaptureSession</name>
+    <message>
+        <source>Hands-free pages need the live picture: connect the camera and leave the freeze off.</source>
+        <translation>Les pages sans les mains ont besoin de l'image en direct : connectez la caméra et désactivez le gel de l'image.</translation>
+    </message>
+    <message>
+        <source>No page was taken, so there is nothing to put into a PDF.</source>
+        <translation>Aucune page n'a été prise, il n'y a donc rien à mettre dans un PDF.</translation>
+    </message>
+    <message>
+        <source>No sheet was found, so the whole picture was saved.</source>
+        <translation>Aucune feuille n'a été trouvée, l'image entière a donc été enregistrée.</translation>
+    </message>
+</context>
+<context>
+    <name>MyPageCaptureBar</name>
+    <message>
+        <source>Lay the first page under the camera and take your hands away.</source>
+        <translation>Posez la première page sous la caméra et retirez vos mains.</translation>
+    </message>
+    <message>
+        <source>Page moving…</source>
+        <translation>La page bouge…</translation>
+    </message>
+    <message>
+        <source>Hold still…</source>
+        <translation>Ne bougez plus…</translation>
+    </message>
+    <message>
+        <source>Page taken. Turn to the next page.</source>
+        <translation>Page prise. Tournez la page suivante.</translation>
+    </message>
+    <message>
+        <source>Still the same page: turn to the next one.</source>
+        <translation>Toujours la même page : tournez la suivante.</translation>
+    </message>
+    <message>
+        <source>The page was not saved; move it a little to try again.</source>
+        <translation>La page n'a pas été enregistrée ; déplacez-la un peu pour réessayer.</translation>
+    </message>
+    <message>
+        <source>Pages taken: %1</source>
+        <translation>Pages prises : %1</translation>
+    </message>
+    <message>
+        <source>Hands-free pages</source>
+        <translation>Pages sans les mains</translation>
+    </message>
+    <message>
+        <source>Turn the pages; each still page is photographed.</source>
+        <translation>Tournez les pages ; chaque page immobile est photographiée.</translation>
+    </message>
+    <message>
+        <source>Sensitivity (left: calm, right: keen)</source>
+        <translation>Sensibilité (à gauche : calme, à droite : vive)</translation>
+    </message>
+    <message>
+        <source>Keen notices smaller changes and takes the photo sooner; calm ignores small movements and waits longer for the hands to go.</source>
+        <translation>Vive remarque de plus petits changements et prend la photo plus tôt ; calme ignore les petits mouvements et attend plus longtemps que les mains partent.</translation>
+    </message>
+    <message>
+        <source>Finish: make a PDF</source>
+        <translation>Terminer : créer un PDF</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+</context>
+<context>
+    <name>CornerAdjustView</name>
+    <message>
+        <source>Save cut-out</source>
+        <translation>Enregistrer la découpe</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Drag the four corners onto the corners of the sheet. Enter saves the cut-out, Esc cancels.</source>
+        <translation>Faites glisser les quatre coins sur les coins de la feuille. Entrée enregistre la découpe, Échap annule.</translation>
+    </message>
+</context>
+<context>
+    <name>CornerAdjustTool</name>
+    <message>
+        <source>There is no picture to cut a sheet out of yet.</source>
+        <translation>Il n'y a pas encore d'image dans laquelle découper une feuille.</translation>
+    </message>
+    <message>
+        <source>These corners enclose nothing to cut out.</source>
+        <translation>Ces coins n'entourent rien à découper.</translation>
+    </message>
+</context>
 </TS>

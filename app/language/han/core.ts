@@ -238,4 +238,122 @@
         <translation>화면 녹화 %1을(를) 마무리하지 못했습니다: 쓰기에 실패했습니다(디스크가 가득 찼나요?). 재생되지 않을 수 있습니다.</translation>
     </message>
 </context>
+<context>
+    <name>MyToolBar</name>
+    <message>
+        <source>lianpai</source>
+        <translation>핸즈프리 페이지 촬영</translation>
+    </message>
+    <message>
+        <source>sijiao</source>
+        <translation>모서리 조정</translation>
+    </message>
+</context>
+<context>
+    <name>MyToolBarClass</name>
+    <message>
+        <source>连拍</source>
+        <translation>연속 촬영</translation>
+    </message>
+    <message>
+        <source>四角</source>
+        <translation>모서리</translation>
+    </message>
+</context>
+<context>
+    <name>PageCaptureSession</name>
+    <message>
+        <source>Hands-free pages need the live picture: connect the camera and leave the freeze off.</source>
+        <translation>핸즈프리 페이지 촬영에는 실시간 화면이 필요합니다. 카메라를 연결하고 정지를 해제하십시오.</translation>
+    </message>
+    <message>
+        <source>No page was taken, so there is nothing to put into a PDF.</source>
+        <translation>촬영한 페이지가 없어 PDF로 만들 것이 없습니다.</translation>
+    </message>
+    <message>
+        <source>No sheet was found, so the whole picture was saved.</source>
+        <translation>용지를 찾지 못해 화면 전체를 저장했습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>MyPageCaptureBar</name>
+    <message>
+        <source>Lay the first page under the camera and take your hands away.</source>
+        <translation>첫 페이지를 카메라 아래에 놓고 손을 치우십시오.</translation>
+    </message>
+    <message>
+        <source>Page moving…</source>
+        <translation>페이지가 움직이는 중…</translation>
+    </message>
+    <message>
+        <source>Hold still…</source>
+        <translation>움직이지 마십시오…</translation>
+    </message>
+    <message>
+        <source>Page taken. Turn to the next page.</source>
+        <translation>페이지를 촬영했습니다. 다음 페이지로 넘기십시오.</translation>
+    </message>
+    <message>
+        <source>Still the same page: turn to the next one.</source>
+        <translation>아직 같은 페이지입니다. 다음 페이지로 넘기십시오.</translation>
+    </message>
+    <message>
+        <source>The page was not saved; move it a little to try again.</source>
+        <translation>페이지를 저장하지 못했습니다. 조금 움직이면 다시 촬영합니다.</translation>
+    </message>
+    <message>
+        <source>Pages taken: %1</source>
+        <translation>촬영한 페이지: %1</translation>
+    </message>
+    <message>
+        <source>Hands-free pages</source>
+        <translation>핸즈프리 페이지 촬영</translation>
+    </message>
+    <message>
+        <source>Turn the pages; each still page is photographed.</source>
+        <translation>페이지를 넘기십시오. 멈춘 페이지마다 촬영합니다.</translation>
+    </message>
+    <message>
+        <source>Sensitivity (left: calm, right: keen)</source>
+        <translation>감도 (왼쪽: 둔감, 오른쪽: 민감)</translation>
+    </message>
+    <message>
+        <source>Keen notices smaller changes and takes the photo sooner; calm ignores small movements and waits longer for the hands to go.</source>
+        <translation>민감은 작은 변화도 알아차리고 더 빨리 촬영합니다. 둔감은 작은 움직임을 무시하고 손이 치워질 때까지 더 오래 기다립니다.</translation>
+    </message>
+    <message>
+        <source>Finish: make a PDF</source>
+        <translation>완료: PDF 만들기</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>중지</translation>
+    </message>
+</context>
+<context>
+    <name>CornerAdjustView</name>
+    <message>
+        <source>Save cut-out</source>
+        <translation>잘라낸 부분 저장</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Drag the four corners onto the corners of the sheet. Enter saves the cut-out, Esc cancels.</source>
+        <translation>네 모서리를 용지의 모서리로 끌어 놓으십시오. Enter 키는 잘라낸 부분을 저장하고 Esc 키는 취소합니다.</translation>
+    </message>
+</context>
+<context>
+    <name>CornerAdjustTool</name>
+    <message>
+        <source>There is no picture to cut a sheet out of yet.</source>
+        <translation>아직 용지를 잘라낼 화면이 없습니다.</translation>
+    </message>
+    <message>
+        <source>These corners enclose nothing to cut out.</source>
+        <translation>이 모서리 안에는 잘라낼 것이 없습니다.</translation>
+    </message>
+</context>
 </TS>

@@ -238,4 +238,122 @@ A imagem volta sozinha quando ela responder de novo.</translation>
         <translation>Não foi possível concluir a gravação de tela %1: falha na gravação (disco cheio?). Talvez ela não possa ser reproduzida.</translation>
     </message>
 </context>
+<context>
+    <name>MyToolBar</name>
+    <message>
+        <source>lianpai</source>
+        <translation>Páginas sem mãos</translation>
+    </message>
+    <message>
+        <source>sijiao</source>
+        <translation>Ajustar cantos</translation>
+    </message>
+</context>
+<context>
+    <name>MyToolBarClass</name>
+    <message>
+        <source>连拍</source>
+        <translation>Páginas</translation>
+    </message>
+    <message>
+        <source>四角</source>
+        <translation>Cantos</translation>
+    </message>
+</context>
+<context>
+    <name>PageCaptureSession</name>
+    <message>
+        <source>Hands-free pages need the live picture: connect the camera and leave the freeze off.</source>
+        <translation>As páginas sem mãos precisam da imagem ao vivo: ligue a câmara e desative o congelamento.</translation>
+    </message>
+    <message>
+        <source>No page was taken, so there is nothing to put into a PDF.</source>
+        <translation>Nenhuma página foi tirada, por isso não há nada para pôr num PDF.</translation>
+    </message>
+    <message>
+        <source>No sheet was found, so the whole picture was saved.</source>
+        <translation>Não foi encontrada nenhuma folha, por isso foi guardada a imagem inteira.</translation>
+    </message>
+</context>
+<context>
+    <name>MyPageCaptureBar</name>
+    <message>
+        <source>Lay the first page under the camera and take your hands away.</source>
+        <translation>Coloque a primeira página sob a câmara e retire as mãos.</translation>
+    </message>
+    <message>
+        <source>Page moving…</source>
+        <translation>A página está a mexer…</translation>
+    </message>
+    <message>
+        <source>Hold still…</source>
+        <translation>Não se mexa…</translation>
+    </message>
+    <message>
+        <source>Page taken. Turn to the next page.</source>
+        <translation>Página tirada. Vire para a página seguinte.</translation>
+    </message>
+    <message>
+        <source>Still the same page: turn to the next one.</source>
+        <translation>Continua a ser a mesma página: vire para a seguinte.</translation>
+    </message>
+    <message>
+        <source>The page was not saved; move it a little to try again.</source>
+        <translation>A página não foi guardada; mexa-a um pouco para tentar de novo.</translation>
+    </message>
+    <message>
+        <source>Pages taken: %1</source>
+        <translation>Páginas tiradas: %1</translation>
+    </message>
+    <message>
+        <source>Hands-free pages</source>
+        <translation>Páginas sem mãos</translation>
+    </message>
+    <message>
+        <source>Turn the pages; each still page is photographed.</source>
+        <translation>Vire as páginas; cada página parada é fotografada.</translation>
+    </message>
+    <message>
+        <source>Sensitivity (left: calm, right: keen)</source>
+        <translation>Sensibilidade (esquerda: calma, direita: viva)</translation>
+    </message>
+    <message>
+        <source>Keen notices smaller changes and takes the photo sooner; calm ignores small movements and waits longer for the hands to go.</source>
+        <translation>Viva nota mudanças mais pequenas e tira a fotografia mais cedo; calma ignora pequenos movimentos e espera mais tempo que as mãos saiam.</translation>
+    </message>
+    <message>
+        <source>Finish: make a PDF</source>
+        <translation>Concluir: criar um PDF</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+</context>
+<context>
+    <name>CornerAdjustView</name>
+    <message>
+        <source>Save cut-out</source>
+        <translation>Guardar recorte</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Drag the four corners onto the corners of the sheet. Enter saves the cut-out, Esc cancels.</source>
+        <translation>Arraste os quatro cantos para os cantos da folha. Enter guarda o recorte, Esc cancela.</translation>
+    </message>
+</context>
+<context>
+    <name>CornerAdjustTool</name>
+    <message>
+        <source>There is no picture to cut a sheet out of yet.</source>
+        <translation>Ainda não há nenhuma imagem de onde recortar uma folha.</translation>
+    </message>
+    <message>
+        <source>These corners enclose nothing to cut out.</source>
+        <translation>Estes cantos não delimitam nada para recortar.</translation>
+    </message>
+</context>
 </TS>

@@ -238,4 +238,122 @@
         <translation>画面録画 %1 を完了できませんでした：書き込みに失敗しました（ディスクがいっぱいですか？）。再生できない可能性があります。</translation>
     </message>
 </context>
+<context>
+    <name>MyToolBar</name>
+    <message>
+        <source>lianpai</source>
+        <translation>ハンズフリーページ撮影</translation>
+    </message>
+    <message>
+        <source>sijiao</source>
+        <translation>四隅の調整</translation>
+    </message>
+</context>
+<context>
+    <name>MyToolBarClass</name>
+    <message>
+        <source>连拍</source>
+        <translation>連続撮影</translation>
+    </message>
+    <message>
+        <source>四角</source>
+        <translation>四隅</translation>
+    </message>
+</context>
+<context>
+    <name>PageCaptureSession</name>
+    <message>
+        <source>Hands-free pages need the live picture: connect the camera and leave the freeze off.</source>
+        <translation>ハンズフリーページ撮影にはライブ映像が必要です。カメラを接続し、フリーズを解除してください。</translation>
+    </message>
+    <message>
+        <source>No page was taken, so there is nothing to put into a PDF.</source>
+        <translation>ページが撮影されていないため、PDF にするものがありません。</translation>
+    </message>
+    <message>
+        <source>No sheet was found, so the whole picture was saved.</source>
+        <translation>用紙が見つからなかったため、画像全体を保存しました。</translation>
+    </message>
+</context>
+<context>
+    <name>MyPageCaptureBar</name>
+    <message>
+        <source>Lay the first page under the camera and take your hands away.</source>
+        <translation>最初のページをカメラの下に置き、手を離してください。</translation>
+    </message>
+    <message>
+        <source>Page moving…</source>
+        <translation>ページが動いています…</translation>
+    </message>
+    <message>
+        <source>Hold still…</source>
+        <translation>そのまま動かさないでください…</translation>
+    </message>
+    <message>
+        <source>Page taken. Turn to the next page.</source>
+        <translation>ページを撮影しました。次のページをめくってください。</translation>
+    </message>
+    <message>
+        <source>Still the same page: turn to the next one.</source>
+        <translation>同じページのままです。次のページをめくってください。</translation>
+    </message>
+    <message>
+        <source>The page was not saved; move it a little to try again.</source>
+        <translation>ページを保存できませんでした。少し動かすと再撮影します。</translation>
+    </message>
+    <message>
+        <source>Pages taken: %1</source>
+        <translation>撮影したページ：%1</translation>
+    </message>
+    <message>
+        <source>Hands-free pages</source>
+        <translation>ハンズフリーページ撮影</translation>
+    </message>
+    <message>
+        <source>Turn the pages; each still page is photographed.</source>
+        <translation>ページをめくってください。静止したページごとに撮影します。</translation>
+    </message>
+    <message>
+        <source>Sensitivity (left: calm, right: keen)</source>
+        <translation>感度（左：穏やか、右：敏感）</translation>
+    </message>
+    <message>
+        <source>Keen notices smaller changes and takes the photo sooner; calm ignores small movements and waits longer for the hands to go.</source>
+        <translation>敏感は小さな変化にも反応して早く撮影します。穏やかは小さな動きを無視し、手が離れるまで長く待ちます。</translation>
+    </message>
+    <message>
+        <source>Finish: make a PDF</source>
+        <translation>完了して PDF 作成</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+</context>
+<context>
+    <name>CornerAdjustView</name>
+    <message>
+        <source>Save cut-out</source>
+        <translation>切り抜きを保存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Drag the four corners onto the corners of the sheet. Enter saves the cut-out, Esc cancels.</source>
+        <translation>四つの角を用紙の角までドラッグしてください。Enter で切り抜きを保存、Esc で取り消します。</translation>
+    </message>
+</context>
+<context>
+    <name>CornerAdjustTool</name>
+    <message>
+        <source>There is no picture to cut a sheet out of yet.</source>
+        <translation>用紙を切り抜く画像がまだありません。</translation>
+    </message>
+    <message>
+        <source>These corners enclose nothing to cut out.</source>
+        <translation>この四隅の内側には切り抜くものがありません。</translation>
+    </message>
+</context>
 </TS>

@@ -238,4 +238,122 @@
         <translation>ไม่สามารถบันทึกหน้าจอ %1 ให้เสร็จสมบูรณ์ได้: การเขียนล้มเหลว (ดิสก์อาจเต็ม) ไฟล์อาจเล่นไม่ได้</translation>
     </message>
 </context>
+<context>
+    <name>MyToolBar</name>
+    <message>
+        <source>lianpai</source>
+        <translation>ถ่ายหน้าแบบไม่ใช้มือ</translation>
+    </message>
+    <message>
+        <source>sijiao</source>
+        <translation>ปรับมุม</translation>
+    </message>
+</context>
+<context>
+    <name>MyToolBarClass</name>
+    <message>
+        <source>连拍</source>
+        <translation>ถ่ายต่อเนื่อง</translation>
+    </message>
+    <message>
+        <source>四角</source>
+        <translation>สี่มุม</translation>
+    </message>
+</context>
+<context>
+    <name>PageCaptureSession</name>
+    <message>
+        <source>Hands-free pages need the live picture: connect the camera and leave the freeze off.</source>
+        <translation>การถ่ายหน้าแบบไม่ใช้มือต้องใช้ภาพสด: เชื่อมต่อกล้องและปิดการหยุดภาพ</translation>
+    </message>
+    <message>
+        <source>No page was taken, so there is nothing to put into a PDF.</source>
+        <translation>ยังไม่ได้ถ่ายหน้าใดเลย จึงไม่มีอะไรจะใส่ใน PDF</translation>
+    </message>
+    <message>
+        <source>No sheet was found, so the whole picture was saved.</source>
+        <translation>ไม่พบแผ่นกระดาษ จึงบันทึกภาพทั้งภาพ</translation>
+    </message>
+</context>
+<context>
+    <name>MyPageCaptureBar</name>
+    <message>
+        <source>Lay the first page under the camera and take your hands away.</source>
+        <translation>วางหน้าแรกใต้กล้องแล้วเอามือออก</translation>
+    </message>
+    <message>
+        <source>Page moving…</source>
+        <translation>หน้ากำลังเคลื่อนที่…</translation>
+    </message>
+    <message>
+        <source>Hold still…</source>
+        <translation>อยู่นิ่ง ๆ…</translation>
+    </message>
+    <message>
+        <source>Page taken. Turn to the next page.</source>
+        <translation>ถ่ายหน้าแล้ว พลิกไปหน้าถัดไป</translation>
+    </message>
+    <message>
+        <source>Still the same page: turn to the next one.</source>
+        <translation>ยังเป็นหน้าเดิม: พลิกไปหน้าถัดไป</translation>
+    </message>
+    <message>
+        <source>The page was not saved; move it a little to try again.</source>
+        <translation>ไม่ได้บันทึกหน้านี้ ขยับหน้าเล็กน้อยเพื่อลองอีกครั้ง</translation>
+    </message>
+    <message>
+        <source>Pages taken: %1</source>
+        <translation>ถ่ายแล้ว: %1 หน้า</translation>
+    </message>
+    <message>
+        <source>Hands-free pages</source>
+        <translation>ถ่ายหน้าแบบไม่ใช้มือ</translation>
+    </message>
+    <message>
+        <source>Turn the pages; each still page is photographed.</source>
+        <translation>พลิกหน้าไปเรื่อย ๆ แต่ละหน้าที่นิ่งจะถูกถ่ายภาพ</translation>
+    </message>
+    <message>
+        <source>Sensitivity (left: calm, right: keen)</source>
+        <translation>ความไว (ซ้าย: ช้า ขวา: ไว)</translation>
+    </message>
+    <message>
+        <source>Keen notices smaller changes and takes the photo sooner; calm ignores small movements and waits longer for the hands to go.</source>
+        <translation>แบบไวจะสังเกตการเปลี่ยนแปลงที่เล็กกว่าและถ่ายเร็วกว่า แบบช้าจะไม่สนใจการขยับเล็กน้อยและรอนานกว่าจนกว่ามือจะออกไป</translation>
+    </message>
+    <message>
+        <source>Finish: make a PDF</source>
+        <translation>เสร็จสิ้น: สร้าง PDF</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>หยุด</translation>
+    </message>
+</context>
+<context>
+    <name>CornerAdjustView</name>
+    <message>
+        <source>Save cut-out</source>
+        <translation>บันทึกส่วนที่ตัด</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ยกเลิก</translation>
+    </message>
+    <message>
+        <source>Drag the four corners onto the corners of the sheet. Enter saves the cut-out, Esc cancels.</source>
+        <translation>ลากมุมทั้งสี่ไปที่มุมของแผ่นกระดาษ กด Enter เพื่อบันทึกส่วนที่ตัด กด Esc เพื่อยกเลิก</translation>
+    </message>
+</context>
+<context>
+    <name>CornerAdjustTool</name>
+    <message>
+        <source>There is no picture to cut a sheet out of yet.</source>
+        <translation>ยังไม่มีภาพให้ตัดแผ่นกระดาษ</translation>
+    </message>
+    <message>
+        <source>These corners enclose nothing to cut out.</source>
+        <translation>มุมเหล่านี้ไม่ได้ล้อมรอบสิ่งใดให้ตัด</translation>
+    </message>
+</context>
 </TS>

@@ -238,4 +238,122 @@ La imagen volverá sola cuando vuelva a responder.</translation>
         <translation>No se pudo terminar la grabación de pantalla %1: error de escritura (¿disco lleno?). Es posible que no se pueda reproducir.</translation>
     </message>
 </context>
+<context>
+    <name>MyToolBar</name>
+    <message>
+        <source>lianpai</source>
+        <translation>Páginas sin manos</translation>
+    </message>
+    <message>
+        <source>sijiao</source>
+        <translation>Ajustar esquinas</translation>
+    </message>
+</context>
+<context>
+    <name>MyToolBarClass</name>
+    <message>
+        <source>连拍</source>
+        <translation>Páginas</translation>
+    </message>
+    <message>
+        <source>四角</source>
+        <translation>Esquinas</translation>
+    </message>
+</context>
+<context>
+    <name>PageCaptureSession</name>
+    <message>
+        <source>Hands-free pages need the live picture: connect the camera and leave the freeze off.</source>
+        <translation>Las páginas sin manos necesitan la imagen en directo: conecte la cámara y desactive la congelación.</translation>
+    </message>
+    <message>
+        <source>No page was taken, so there is nothing to put into a PDF.</source>
+        <translation>No se tomó ninguna página, así que no hay nada que poner en un PDF.</translation>
+    </message>
+    <message>
+        <source>No sheet was found, so the whole picture was saved.</source>
+        <translation>No se encontró ninguna hoja, así que se guardó la imagen entera.</translation>
+    </message>
+</context>
+<context>
+    <name>MyPageCaptureBar</name>
+    <message>
+        <source>Lay the first page under the camera and take your hands away.</source>
+        <translation>Coloque la primera página bajo la cámara y retire las manos.</translation>
+    </message>
+    <message>
+        <source>Page moving…</source>
+        <translation>La página se mueve…</translation>
+    </message>
+    <message>
+        <source>Hold still…</source>
+        <translation>No se mueva…</translation>
+    </message>
+    <message>
+        <source>Page taken. Turn to the next page.</source>
+        <translation>Página tomada. Pase a la página siguiente.</translation>
+    </message>
+    <message>
+        <source>Still the same page: turn to the next one.</source>
+        <translation>Sigue siendo la misma página: pase a la siguiente.</translation>
+    </message>
+    <message>
+        <source>The page was not saved; move it a little to try again.</source>
+        <translation>La página no se guardó; muévala un poco para intentarlo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Pages taken: %1</source>
+        <translation>Páginas tomadas: %1</translation>
+    </message>
+    <message>
+        <source>Hands-free pages</source>
+        <translation>Páginas sin manos</translation>
+    </message>
+    <message>
+        <source>Turn the pages; each still page is photographed.</source>
+        <translation>Pase las páginas; cada página quieta se fotografía.</translation>
+    </message>
+    <message>
+        <source>Sensitivity (left: calm, right: keen)</source>
+        <translation>Sensibilidad (izquierda: tranquila, derecha: viva)</translation>
+    </message>
+    <message>
+        <source>Keen notices smaller changes and takes the photo sooner; calm ignores small movements and waits longer for the hands to go.</source>
+        <translation>Viva nota cambios más pequeños y toma la foto antes; tranquila ignora los movimientos pequeños y espera más a que se retiren las manos.</translation>
+    </message>
+    <message>
+        <source>Finish: make a PDF</source>
+        <translation>Terminar: crear un PDF</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+</context>
+<context>
+    <name>CornerAdjustView</name>
+    <message>
+        <source>Save cut-out</source>
+        <translation>Guardar recorte</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Drag the four corners onto the corners of the sheet. Enter saves the cut-out, Esc cancels.</source>
+        <translation>Arrastre las cuatro esquinas sobre las esquinas de la hoja. Intro guarda el recorte, Esc cancela.</translation>
+    </message>
+</context>
+<context>
+    <name>CornerAdjustTool</name>
+    <message>
+        <source>There is no picture to cut a sheet out of yet.</source>
+        <translation>Todavía no hay ninguna imagen de la que recortar una hoja.</translation>
+    </message>
+    <message>
+        <source>These corners enclose nothing to cut out.</source>
+        <translation>Estas esquinas no encierran nada que recortar.</translation>
+    </message>
+</context>
 </TS>

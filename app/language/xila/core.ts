@@ -238,4 +238,122 @@
         <translation>Δεν ήταν δυνατή η ολοκλήρωση της εγγραφής οθόνης %1: η εγγραφή στον δίσκο απέτυχε (είναι γεμάτος ο δίσκος;). Ίσως να μην αναπαράγεται.</translation>
     </message>
 </context>
+<context>
+    <name>MyToolBar</name>
+    <message>
+        <source>lianpai</source>
+        <translation>Σελίδες χωρίς χέρια</translation>
+    </message>
+    <message>
+        <source>sijiao</source>
+        <translation>Ρύθμιση γωνιών</translation>
+    </message>
+</context>
+<context>
+    <name>MyToolBarClass</name>
+    <message>
+        <source>连拍</source>
+        <translation>Σελίδες</translation>
+    </message>
+    <message>
+        <source>四角</source>
+        <translation>Γωνίες</translation>
+    </message>
+</context>
+<context>
+    <name>PageCaptureSession</name>
+    <message>
+        <source>Hands-free pages need the live picture: connect the camera and leave the freeze off.</source>
+        <translation>Οι σελίδες χωρίς χέρια χρειάζονται τη ζωντανή εικόνα: συνδέστε την κάμερα και απενεργοποιήστε το πάγωμα.</translation>
+    </message>
+    <message>
+        <source>No page was taken, so there is nothing to put into a PDF.</source>
+        <translation>Δεν τραβήχτηκε καμία σελίδα, οπότε δεν υπάρχει τίποτα για PDF.</translation>
+    </message>
+    <message>
+        <source>No sheet was found, so the whole picture was saved.</source>
+        <translation>Δεν βρέθηκε φύλλο, οπότε αποθηκεύτηκε ολόκληρη η εικόνα.</translation>
+    </message>
+</context>
+<context>
+    <name>MyPageCaptureBar</name>
+    <message>
+        <source>Lay the first page under the camera and take your hands away.</source>
+        <translation>Τοποθετήστε την πρώτη σελίδα κάτω από την κάμερα και απομακρύνετε τα χέρια.</translation>
+    </message>
+    <message>
+        <source>Page moving…</source>
+        <translation>Η σελίδα κινείται…</translation>
+    </message>
+    <message>
+        <source>Hold still…</source>
+        <translation>Μείνετε ακίνητοι…</translation>
+    </message>
+    <message>
+        <source>Page taken. Turn to the next page.</source>
+        <translation>Η σελίδα τραβήχτηκε. Γυρίστε στην επόμενη σελίδα.</translation>
+    </message>
+    <message>
+        <source>Still the same page: turn to the next one.</source>
+        <translation>Ακόμη η ίδια σελίδα: γυρίστε στην επόμενη.</translation>
+    </message>
+    <message>
+        <source>The page was not saved; move it a little to try again.</source>
+        <translation>Η σελίδα δεν αποθηκεύτηκε· μετακινήστε τη λίγο για να δοκιμάσετε ξανά.</translation>
+    </message>
+    <message>
+        <source>Pages taken: %1</source>
+        <translation>Σελίδες που τραβήχτηκαν: %1</translation>
+    </message>
+    <message>
+        <source>Hands-free pages</source>
+        <translation>Σελίδες χωρίς χέρια</translation>
+    </message>
+    <message>
+        <source>Turn the pages; each still page is photographed.</source>
+        <translation>Γυρίστε τις σελίδες· κάθε ακίνητη σελίδα φωτογραφίζεται.</translation>
+    </message>
+    <message>
+        <source>Sensitivity (left: calm, right: keen)</source>
+        <translation>Ευαισθησία (αριστερά: ήρεμη, δεξιά: οξεία)</translation>
+    </message>
+    <message>
+        <source>Keen notices smaller changes and takes the photo sooner; calm ignores small movements and waits longer for the hands to go.</source>
+        <translation>Η οξεία προσέχει μικρότερες αλλαγές και τραβά νωρίτερα· η ήρεμη αγνοεί μικρές κινήσεις και περιμένει περισσότερο να φύγουν τα χέρια.</translation>
+    </message>
+    <message>
+        <source>Finish: make a PDF</source>
+        <translation>Τέλος: δημιουργία PDF</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Διακοπή</translation>
+    </message>
+</context>
+<context>
+    <name>CornerAdjustView</name>
+    <message>
+        <source>Save cut-out</source>
+        <translation>Αποθήκευση αποκοπής</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Άκυρο</translation>
+    </message>
+    <message>
+        <source>Drag the four corners onto the corners of the sheet. Enter saves the cut-out, Esc cancels.</source>
+        <translation>Σύρετε τις τέσσερις γωνίες πάνω στις γωνίες του φύλλου. Το Enter αποθηκεύει την αποκοπή, το Esc ακυρώνει.</translation>
+    </message>
+</context>
+<context>
+    <name>CornerAdjustTool</name>
+    <message>
+        <source>There is no picture to cut a sheet out of yet.</source>
+        <translation>Δεν υπάρχει ακόμη εικόνα από την οποία να αποκοπεί φύλλο.</translation>
+    </message>
+    <message>
+        <source>These corners enclose nothing to cut out.</source>
+        <translation>Αυτές οι γωνίες δεν περικλείουν τίποτα για αποκοπή.</translation>
+    </message>
+</context>
 </TS>

@@ -238,4 +238,122 @@ L'immagine tornerà da sola appena risponderà di nuovo.</translation>
         <translation>Impossibile completare la registrazione dello schermo %1: scrittura non riuscita (disco pieno?). Potrebbe non essere riproducibile.</translation>
     </message>
 </context>
+<context>
+    <name>MyToolBar</name>
+    <message>
+        <source>lianpai</source>
+        <translation>Pagine a mani libere</translation>
+    </message>
+    <message>
+        <source>sijiao</source>
+        <translation>Regola gli angoli</translation>
+    </message>
+</context>
+<context>
+    <name>MyToolBarClass</name>
+    <message>
+        <source>连拍</source>
+        <translation>Pagine</translation>
+    </message>
+    <message>
+        <source>四角</source>
+        <translation>Angoli</translation>
+    </message>
+</context>
+<context>
+    <name>PageCaptureSession</name>
+    <message>
+        <source>Hands-free pages need the live picture: connect the camera and leave the freeze off.</source>
+        <translation>Le pagine a mani libere richiedono l'immagine dal vivo: collegare la fotocamera e disattivare il fermo immagine.</translation>
+    </message>
+    <message>
+        <source>No page was taken, so there is nothing to put into a PDF.</source>
+        <translation>Nessuna pagina è stata acquisita, quindi non c'è niente da mettere in un PDF.</translation>
+    </message>
+    <message>
+        <source>No sheet was found, so the whole picture was saved.</source>
+        <translation>Non è stato trovato nessun foglio, quindi è stata salvata l'immagine intera.</translation>
+    </message>
+</context>
+<context>
+    <name>MyPageCaptureBar</name>
+    <message>
+        <source>Lay the first page under the camera and take your hands away.</source>
+        <translation>Mettere la prima pagina sotto la fotocamera e togliere le mani.</translation>
+    </message>
+    <message>
+        <source>Page moving…</source>
+        <translation>La pagina si muove…</translation>
+    </message>
+    <message>
+        <source>Hold still…</source>
+        <translation>Restare fermi…</translation>
+    </message>
+    <message>
+        <source>Page taken. Turn to the next page.</source>
+        <translation>Pagina acquisita. Voltare alla pagina successiva.</translation>
+    </message>
+    <message>
+        <source>Still the same page: turn to the next one.</source>
+        <translation>Ancora la stessa pagina: voltare alla successiva.</translation>
+    </message>
+    <message>
+        <source>The page was not saved; move it a little to try again.</source>
+        <translation>La pagina non è stata salvata; spostarla un poco per riprovare.</translation>
+    </message>
+    <message>
+        <source>Pages taken: %1</source>
+        <translation>Pagine acquisite: %1</translation>
+    </message>
+    <message>
+        <source>Hands-free pages</source>
+        <translation>Pagine a mani libere</translation>
+    </message>
+    <message>
+        <source>Turn the pages; each still page is photographed.</source>
+        <translation>Voltare le pagine; ogni pagina ferma viene fotografata.</translation>
+    </message>
+    <message>
+        <source>Sensitivity (left: calm, right: keen)</source>
+        <translation>Sensibilità (a sinistra: calma, a destra: pronta)</translation>
+    </message>
+    <message>
+        <source>Keen notices smaller changes and takes the photo sooner; calm ignores small movements and waits longer for the hands to go.</source>
+        <translation>Pronta nota cambiamenti più piccoli e scatta prima; calma ignora i piccoli movimenti e aspetta più a lungo che le mani si tolgano.</translation>
+    </message>
+    <message>
+        <source>Finish: make a PDF</source>
+        <translation>Fine: crea un PDF</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Interrompi</translation>
+    </message>
+</context>
+<context>
+    <name>CornerAdjustView</name>
+    <message>
+        <source>Save cut-out</source>
+        <translation>Salva il ritaglio</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Drag the four corners onto the corners of the sheet. Enter saves the cut-out, Esc cancels.</source>
+        <translation>Trascinare i quattro angoli sugli angoli del foglio. Invio salva il ritaglio, Esc annulla.</translation>
+    </message>
+</context>
+<context>
+    <name>CornerAdjustTool</name>
+    <message>
+        <source>There is no picture to cut a sheet out of yet.</source>
+        <translation>Non c'è ancora un'immagine da cui ritagliare un foglio.</translation>
+    </message>
+    <message>
+        <source>These corners enclose nothing to cut out.</source>
+        <translation>Questi angoli non racchiudono niente da ritagliare.</translation>
+    </message>
+</context>
 </TS>

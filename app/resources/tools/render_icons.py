@@ -71,6 +71,9 @@ GLYPHS = {
     "tool/pdf": ("mimetypes/x-office-document", INK, PANEL_CANVAS, PANEL_GLYPH),
     "tool/ocr": ("actions/insert-text", INK, PANEL_CANVAS, PANEL_GLYPH),
     "tool/tiaoma": ("actions/qrscanner", INK, PANEL_CANVAS, PANEL_GLYPH),
+    "tool/lianpai": ("devices/scanner", INK, PANEL_CANVAS, PANEL_GLYPH),
+    "tool/lianpai1": ("devices/scanner", ACCENT, PANEL_CANVAS, PANEL_GLYPH),
+    "tool/sijiao": ("actions/tool-freeshape", INK, PANEL_CANVAS, PANEL_GLYPH),
     # Annotation bar, 40x40 controls on tall screens.
     "pizhu/wenzi": ("actions/tool-text", INK, 48, 28),
     "pizhu/xiangpicha": ("actions/tool-eraser", INK, 48, 28),

@@ -161,6 +161,12 @@ void MyPDFBar::slots_addImage()
         addPicture(path);
 }
 
+void MyPDFBar::addPictures(const QStringList &paths)
+{
+    for (const QString &path : paths)
+        addPicture(path);
+}
+
 void MyPDFBar::addPicture(const QString &path)
 {
     auto *item = new QListWidgetItem(pictureThumbnail(path, kThumbnailSize), QString());

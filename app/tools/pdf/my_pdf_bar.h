@@ -52,6 +52,9 @@ public:
 
     // Full paths in list order, one per thumbnail.
     const QStringList &imagePaths() const { return imagePaths_; }
+    // Appends pictures to the list as "Add pictures" does (the pages of
+    // hands-free page capture, handed over in the order they were taken).
+    void addPictures(const QStringList &paths);
 
     QCheckBox *searchableBox() const;
     QComboBox *languageList() const;

@@ -45,11 +45,17 @@ MyPDFBar *PdfComposerLauncher::composer() const
 
 void PdfComposerLauncher::open()
 {
+    openWith(QStringList());
+}
+
+void PdfComposerLauncher::openWith(const QStringList &pictures)
+{
     // Each press starts with an empty list.
     delete composer_.data();
     composer_ = new MyPDFBar(window_);
     QObject::connect(composer_, SIGNAL(pdf_signals_openfile(QString)), window_,
                      SLOT(func_pdf_widget_openfile(QString)));
+    composer_->addPictures(pictures);
     composer_->show();
     // Stay-on-top is only a hint to a window manager; without one the
     // composer must still not open behind the full-screen window.

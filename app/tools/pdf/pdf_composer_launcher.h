@@ -14,6 +14,7 @@
 
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 #include <functional>
@@ -40,6 +41,8 @@ public:
     MyPDFBar *composer() const;
 
     void open();
+    // A new composer holding these pictures in this order.
+    void openWith(const QStringList &pictures);
     void showResult(const QString &fileName);
 
 private:

@@ -19,11 +19,13 @@ namespace {
 const char *const kCaptionKeys[MyToolBar::kButtonCount] = {
     QT_TR_NOOP("dakaiwenjianjia"), QT_TR_NOOP("pizhu"), QT_TR_NOOP("luxiang"),
     QT_TR_NOOP("luping"),          QT_TR_NOOP("paizhao"), QT_TR_NOOP("duibi"),
-    QT_TR_NOOP("pdf"),             QT_TR_NOOP("ocr"),   QT_TR_NOOP("tiaomashibie")};
+    QT_TR_NOOP("pdf"),             QT_TR_NOOP("ocr"),   QT_TR_NOOP("tiaomashibie"),
+    QT_TR_NOOP("lianpai"),         QT_TR_NOOP("sijiao")};
 
 // Icon words, in button order: ":/static/tool/<word>.png".
 const char *const kIconWords[MyToolBar::kButtonCount] = {
-    "wenjianjia", "pizhu", "luxiang", "luping", "paizhao", "duibi", "pdf", "ocr", "tiaoma"};
+    "wenjianjia", "pizhu", "luxiang", "luping", "paizhao", "duibi", "pdf", "ocr", "tiaoma",
+    "lianpai", "sijiao"};
 
 QIcon toolIcon(const char *word, const char *suffix = "")
 {
@@ -47,7 +49,7 @@ MyToolBar::MyToolBar(int screenHeight, QWidget *parent)
     ui_->setupUi(this);
     buttons_ = {ui_->btn_wenjianjia, ui_->btn_pizhu, ui_->btn_luxiang, ui_->btn_luping,
                 ui_->btn_paizhao,    ui_->btn_duibi, ui_->btn_pdf,     ui_->btn_ocr,
-                ui_->btn_tiaoma};
+                ui_->btn_tiaoma,     ui_->btn_lianpai, ui_->btn_sijiao};
     shape(screenHeight);
     connectButtons();
 }
@@ -70,9 +72,9 @@ void MyToolBar::shape(int screenHeight)
         button->installEventFilter(this);
     }
     ui_->btn_paizhao->setStyleSheet(toolFirstPhotoStyle());
-    // The main window centres the bar for 640 pixels on a large screen and
-    // 568 on a small one; the bar takes that width so it really is centred.
-    resize(large ? QSize(640, 80) : QSize(568, 80));
+    // The main window centres the bar for its width (toolBarWidth); the
+    // bar takes that width so it really is centred.
+    resize(QSize(toolBarWidth(screenHeight), 80));
     QPainterPath outline;
     outline.addRoundedRect(QRectF(rect()), 10, 10);
     setMask(QRegion(outline.toFillPolygon().toPolygon()));
@@ -89,6 +91,8 @@ void MyToolBar::connectButtons()
     connect(ui_->btn_pdf, SIGNAL(clicked()), this, SLOT(slots_pdf()));
     connect(ui_->btn_ocr, SIGNAL(clicked()), this, SLOT(slots_ocr()));
     connect(ui_->btn_tiaoma, SIGNAL(clicked()), this, SLOT(slots_tiaoma()));
+    connect(ui_->btn_lianpai, SIGNAL(clicked()), this, SLOT(slots_lianpai()));
+    connect(ui_->btn_sijiao, SIGNAL(clicked()), this, SLOT(slots_sijiao()));
 }
 
 QToolButton *MyToolBar::button(Button which) const
@@ -143,7 +147,7 @@ bool MyToolBar::toggleTool(ToolToggleMachine::Tool tool, Button which, bool &acc
         return false;
     const bool on = tools_.isOn(tool);
     restyleAll(which, on);
-    if (which == RecordVideo || which == RecordScreen)
+    if (which == RecordVideo || which == RecordScreen || which == Pages)
         button(which)->setIcon(toolIcon(kIconWords[which], on ? "1" : ""));
     return on;
 }
@@ -156,6 +160,7 @@ void MyToolBar::switchOff(Button which)
     case RecordVideo: tool = ToolToggleMachine::RecordVideo; break;
     case RecordScreen: tool = ToolToggleMachine::RecordScreen; break;
     case Compare: tool = ToolToggleMachine::Compare; break;
+    case Pages: tool = ToolToggleMachine::PageCapture; break;
     default: return;
     }
     if (!tools_.isOn(tool))
@@ -228,6 +233,20 @@ void MyToolBar::slots_tiaoma()
 {
     if (tools_.acceptsOneShot())
         emit signals_tiaoma();
+}
+
+void MyToolBar::slots_lianpai()
+{
+    bool accepted = false;
+    const bool on = toggleTool(ToolToggleMachine::PageCapture, Pages, accepted);
+    if (accepted)
+        emit signals_lianpai(on);
+}
+
+void MyToolBar::slots_sijiao()
+{
+    if (tools_.acceptsOneShot())
+        emit signals_sijiao();
 }
 
 int MyToolBar::indexOf(QObject *watched) const

@@ -3,7 +3,7 @@
 
 // The floating row of tool buttons at the bottom of the screen: open the
 // picture folder, annotate, record video, record the screen, photo,
-// compare, PDF, OCR and bar codes. The bar owns no tool logic: it
+// compare, PDF, OCR, bar codes, hands-free pages and corner adjustment. The bar owns no tool logic: it
 // keeps which toggle tool is on (ToolToggleMachine), shows it, refuses
 // clicks that would start a second tool, and forwards each accepted click
 // to the main window as a signal. A black caption shows the hovered
@@ -36,13 +36,16 @@ class MyToolBar : public QDialog {
 
 public:
     // In layout order.
-    enum Button { Folder, Annotate, RecordVideo, RecordScreen, Photo, Compare, Pdf, Ocr, BarCode };
-    static constexpr int kButtonCount = BarCode + 1;
+    enum Button {
+        Folder, Annotate, RecordVideo, RecordScreen, Photo, Compare, Pdf, Ocr, BarCode, Pages,
+        Corners
+    };
+    static constexpr int kButtonCount = Corners + 1;
 
     // Sized for the primary screen's available height.
     explicit MyToolBar(QWidget *parent = nullptr);
     // Sized for a screen of the given available height: 60-pixel buttons
-    // above 965, 52 otherwise.
+    // above 965, 52 otherwise (toolBarWidth() wide).
     MyToolBar(int screenHeight, QWidget *parent);
     ~MyToolBar() override;
 
@@ -67,6 +70,7 @@ public:
     bool recordVideoOn() const { return tools_.isOn(ToolToggleMachine::RecordVideo); }
     bool recordScreenOn() const { return tools_.isOn(ToolToggleMachine::RecordScreen); }
     bool compareOn() const { return tools_.isOn(ToolToggleMachine::Compare); }
+    bool pagesOn() const { return tools_.isOn(ToolToggleMachine::PageCapture); }
 
 signals:
     void signals_wenjianjia();
@@ -78,6 +82,8 @@ signals:
     void signals_ocr();
     void signals_pdf();
     void signals_tiaoma();
+    void signals_lianpai(bool on);
+    void signals_sijiao();
 
 public slots:
     void slots_wenjianjia();
@@ -89,6 +95,8 @@ public slots:
     void slots_ocr();
     void slots_pdf();
     void slots_tiaoma();
+    void slots_lianpai();
+    void slots_sijiao();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -83,13 +83,13 @@ private slots:
     void panelPlacesFollowTheScreenSize()
     {
         const PanelPlaces large = panelPlacesFor(1920, 1080);
-        QCOMPARE(large.toolBar, QPoint(640, 940));
+        QCOMPARE(large.toolBar, QPoint(580, 940));
         QCOMPARE(large.sideBar, QPoint(20, 118));
         QCOMPARE(large.compareBar, QPoint(974, 850));
         QCOMPARE(large.annotateBar, QPoint(646, 850));
 
         const PanelPlaces small = panelPlacesFor(1366, 728);
-        QCOMPARE(small.toolBar, QPoint(399, 608));
+        QCOMPARE(small.toolBar, QPoint(347, 608));
         QCOMPARE(small.sideBar, QPoint(20, 46));
         QCOMPARE(small.compareBar, QPoint(697, 498));
         QCOMPARE(small.annotateBar, QPoint(439, 528));

@@ -27,15 +27,17 @@ struct Spies {
           video(&bar, &MyToolBar::signals_luxiang), screen(&bar, &MyToolBar::signals_luping),
           photo(&bar, &MyToolBar::signals_paizhao), compare(&bar, &MyToolBar::signals_duibi),
           ocr(&bar, &MyToolBar::signals_ocr), pdf(&bar, &MyToolBar::signals_pdf),
-          barCode(&bar, &MyToolBar::signals_tiaoma)
+          barCode(&bar, &MyToolBar::signals_tiaoma), pages(&bar, &MyToolBar::signals_lianpai),
+          corners(&bar, &MyToolBar::signals_sijiao)
     {
     }
     int total() const
     {
         return folder.count() + annotate.count() + video.count() + screen.count() + photo.count()
-            + compare.count() + ocr.count() + pdf.count() + barCode.count();
+            + compare.count() + ocr.count() + pdf.count() + barCode.count() + pages.count()
+            + corners.count();
     }
-    QSignalSpy folder, annotate, video, screen, photo, compare, ocr, pdf, barCode;
+    QSignalSpy folder, annotate, video, screen, photo, compare, ocr, pdf, barCode, pages, corners;
 };
 
 } // namespace
@@ -66,7 +68,8 @@ private slots:
         for (MyToolBar::Button other : {MyToolBar::Annotate, MyToolBar::RecordVideo,
                                         MyToolBar::RecordScreen, MyToolBar::Photo,
                                         MyToolBar::Compare, MyToolBar::Pdf, MyToolBar::Ocr,
-                                        MyToolBar::BarCode}) {
+                                        MyToolBar::BarCode, MyToolBar::Pages,
+                                        MyToolBar::Corners}) {
             if (other != on)
                 bar.button(other)->click();
         }
@@ -92,6 +95,34 @@ private slots:
         QCOMPARE(spy.at(0).at(0).toBool(), false);
         for (QToolButton *button : bar.findChildren<QToolButton *>())
             QCOMPARE(button->styleSheet(), toolNormalStyle(button->objectName()));
+    }
+
+    void handsFreePagesIsAToggleToolAndCornersAOneShot()
+    {
+        MyToolBar bar(1080, nullptr);
+        Spies spies(bar);
+        bar.button(MyToolBar::Corners)->click();
+        QCOMPARE(spies.corners.count(), 1);
+        spies.corners.clear();
+        bar.button(MyToolBar::Pages)->click();
+        QCOMPARE(spies.pages.takeFirst().at(0).toBool(), true);
+        QVERIFY(bar.pagesOn());
+        QCOMPARE(bar.button(MyToolBar::Pages)->styleSheet(), toolChosenStyle("btn_lianpai"));
+        QCOMPARE(iconPicture(bar.button(MyToolBar::Pages)->icon()),
+                 iconPicture(QIcon(":/static/tool/lianpai1.png")));
+        // While pages are taken: no photo, corners, PDF or other tool.
+        for (MyToolBar::Button other : {MyToolBar::Photo, MyToolBar::Corners, MyToolBar::Pdf,
+                                        MyToolBar::Annotate, MyToolBar::RecordVideo})
+            bar.button(other)->click();
+        QCOMPARE(spies.total(), 0);
+        // The window releases the button when the mode ends from its panel.
+        bar.switchOff(MyToolBar::Pages);
+        QVERIFY(!bar.pagesOn());
+        QCOMPARE(spies.pages.count(), 0);
+        QCOMPARE(iconPicture(bar.button(MyToolBar::Pages)->icon()),
+                 iconPicture(QIcon(":/static/tool/lianpai.png")));
+        bar.button(MyToolBar::Annotate)->click();
+        QCOMPARE(spies.annotate.count(), 1);
     }
 
     void idleBarAcceptsEveryTool()
@@ -179,15 +210,15 @@ private slots:
         QCOMPARE(large.button(MyToolBar::Photo)->iconSize(), QSize(60, 60));
         QCOMPARE(small.button(MyToolBar::Photo)->size(), QSize(52, 52));
         QCOMPARE(small.button(MyToolBar::Photo)->iconSize(), QSize(52, 52));
-        QCOMPARE(large.size(), QSize(640, 80));
-        QCOMPARE(small.size(), QSize(568, 80));
+        QCOMPARE(large.size(), QSize(760, 80));
+        QCOMPARE(small.size(), QSize(672, 80));
         QCOMPARE(large.maximumSize(), QSize(812, 140));
         QVERIFY(large.windowFlags().testFlag(Qt::Tool));
         QVERIFY(large.windowFlags().testFlag(Qt::FramelessWindowHint));
         QVERIFY(!large.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         QVERIFY(!large.button(MyToolBar::Ocr)->isHidden());
         QVERIFY(!large.mask().contains(QPoint(0, 0)));
-        QVERIFY(large.mask().contains(QPoint(320, 40)));
+        QVERIFY(large.mask().contains(QPoint(380, 40)));
         QCOMPARE(large.styleSheet(),
                  QString("background-color:#ededed;border: 1px solid #ededed;border-radius:10px;"));
     }
