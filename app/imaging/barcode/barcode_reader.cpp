@@ -1,5 +1,6 @@
 #include "imaging/barcode/barcode_reader.h"
 
+#include "imaging/barcode/code_regions.h"
 #include "imaging/barcode/enlarged_picture.h"
 #include "imaging/barcode/zbar_scan.h"
 
@@ -26,6 +27,16 @@ void appendNew(std::vector<DecodedCode> &codes, const std::vector<DecodedCode> &
         if (!known)
             codes.push_back(code);
     }
+}
+
+// Each region enlarged and scanned on its own, the codes of all in turn.
+std::vector<DecodedCode> scanRegions(zbar::ImageScanner &scanner, const cv::Mat &packed,
+                                     const std::vector<cv::Rect> &regions, double scale)
+{
+    std::vector<DecodedCode> codes;
+    for (const cv::Rect &region : regions)
+        appendNew(codes, scanPicture(scanner, enlargedPicture(packed(region), scale)));
+    return codes;
 }
 
 } // namespace
@@ -67,6 +78,39 @@ std::vector<DecodedCode> BarcodeReader::read(const cv::Mat &grey)
 }
 
 std::vector<DecodedCode> BarcodeReader::scanEnlarged(const cv::Mat &packed)
+{
+    if (plan_.wholePicture)
+        return scanEnlargedWhole(packed);
+    const std::vector<cv::Rect> regions = codeRegions(packed);
+    if (regions.empty())
+        return {};
+    // Largest first, each to the thread with less area so far.
+    std::vector<cv::Rect> mine, helpers;
+    long long mineArea = 0, helpersArea = 0;
+    for (const cv::Rect &region : regions) {
+        const bool toHelper = plan_.twoThreads && helpersArea < mineArea;
+        (toHelper ? helpers : mine).push_back(region);
+        (toHelper ? helpersArea : mineArea) += region.area();
+    }
+    if (helpers.empty())
+        return scanRegions(*scanner_, packed, mine, plan_.secondScale);
+    std::vector<DecodedCode> helperCodes;
+    std::thread helper;
+    try {
+        helper = std::thread([this, &packed, &helpers, &helperCodes] {
+            helperCodes = scanRegions(*helperScanner_, packed, helpers, plan_.secondScale);
+        });
+    } catch (const std::system_error &) {
+        mine.insert(mine.end(), helpers.begin(), helpers.end());
+        return scanRegions(*scanner_, packed, mine, plan_.secondScale);
+    }
+    std::vector<DecodedCode> codes = scanRegions(*scanner_, packed, mine, plan_.secondScale);
+    helper.join();
+    appendNew(codes, helperCodes);
+    return codes;
+}
+
+std::vector<DecodedCode> BarcodeReader::scanEnlargedWhole(const cv::Mat &packed)
 {
     const cv::Mat enlarged = enlargedPicture(packed, plan_.secondScale);
     const int rows = enlarged.rows;

@@ -47,7 +47,8 @@ namespace barcode {
 // the others exist to measure them against it.
 struct ScanPlan {
     double secondScale = 2.0; // 0: no second scan
-    bool twoThreads = true;   // the second scan in two bands on two threads
+    bool twoThreads = true;   // the second scan shared by two threads
+    bool wholePicture = false; // the second scan on the whole picture, not its code-like regions
 };
 
 class BarcodeReader {
@@ -74,6 +75,7 @@ public:
 
 private:
     std::vector<DecodedCode> scanEnlarged(const cv::Mat &packed);
+    std::vector<DecodedCode> scanEnlargedWhole(const cv::Mat &packed);
 
     ScanPlan plan_;
     std::unique_ptr<zbar::ImageScanner> scanner_;
