@@ -117,8 +117,10 @@ std::vector<DecodedCode> BarcodeReader::scanEnlargedWhole(const cv::Mat &packed)
     if (!plan_.twoThreads || rows < 96)
         return scanPicture(*scanner_, enlarged);
 
-    // Two bands of two thirds of the height each; row ranges of a
-    // continuous picture are continuous themselves.
+    // Two bands of two thirds of the height each, so that any code up to a
+    // third of the picture high lies whole in one of them (larger ones were
+    // big enough for the first scan); row ranges of a continuous picture
+    // are continuous themselves.
     const int bandRows = (rows * 2 + 2) / 3;
     const cv::Mat upper = enlarged.rowRange(0, bandRows);
     const cv::Mat lower = enlarged.rowRange(rows - bandRows, rows);
