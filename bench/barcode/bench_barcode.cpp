@@ -2,6 +2,10 @@
 // against the zbarimg program on the same pictures in the same run.
 //
 //   bench_barcode [--every N] [--verbose] [--keep DIR] [--plan SECOND_SCALE,THREADS]
+//                 [--whole-picture]
+//
+// --whole-picture: the reader's second scan on the whole enlarged picture
+// instead of its code-like regions.
 //
 // For each reader: pictures whose codes were all read, codes read, false
 // reads (a text that is not on the picture), and the time per 1920x1080
@@ -154,12 +158,14 @@ int main(int argc, char **argv)
         else if (!std::strcmp(argv[i], "--plan") && i + 1 < argc &&
                  std::sscanf(argv[++i], "%lf,%d", &plan.secondScale, &threads) == 2)
             plan.twoThreads = threads == 2;
+        else if (!std::strcmp(argv[i], "--whole-picture"))
+            plan.wholePicture = true;
         else if (!std::strcmp(argv[i], "--verbose"))
             verbose = true;
         else if (!std::strcmp(argv[i], "--keep") && i + 1 < argc)
             keep = argv[++i];
         else {
-            std::fprintf(stderr, "usage: bench_barcode [--every N] [--verbose] [--keep DIR] [--plan SECOND_SCALE,THREADS]\n");
+            std::fprintf(stderr, "usage: bench_barcode [--every N] [--verbose] [--keep DIR] [--plan SECOND_SCALE,THREADS] [--whole-picture]\n");
             return 2;
         }
     }

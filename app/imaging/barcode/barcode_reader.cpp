@@ -1,5 +1,6 @@
 #include "imaging/barcode/barcode_reader.h"
 
+#include "imaging/barcode/code_regions.h"
 #include "imaging/barcode/enlarged_picture.h"
 #include "imaging/barcode/zbar_scan.h"
 
@@ -26,6 +27,16 @@ void appendNew(std::vector<DecodedCode> &codes, const std::vector<DecodedCode> &
         if (!known)
             codes.push_back(code);
     }
+}
+
+// Each region enlarged and scanned on its own, the codes of all in turn.
+std::vector<DecodedCode> scanRegions(zbar::ImageScanner &scanner, const cv::Mat &packed,
+                                     const std::vector<cv::Rect> &regions, double scale)
+{
+    std::vector<DecodedCode> codes;
+    for (const cv::Rect &region : regions)
+        appendNew(codes, scanPicture(scanner, enlargedPicture(packed(region), scale)));
+    return codes;
 }
 
 } // namespace
@@ -68,13 +79,48 @@ std::vector<DecodedCode> BarcodeReader::read(const cv::Mat &grey)
 
 std::vector<DecodedCode> BarcodeReader::scanEnlarged(const cv::Mat &packed)
 {
+    if (plan_.wholePicture)
+        return scanEnlargedWhole(packed);
+    const std::vector<cv::Rect> regions = codeRegions(packed);
+    if (regions.empty())
+        return {};
+    // Largest first, each to the thread with less area so far.
+    std::vector<cv::Rect> mine, helpers;
+    long long mineArea = 0, helpersArea = 0;
+    for (const cv::Rect &region : regions) {
+        const bool toHelper = plan_.twoThreads && helpersArea < mineArea;
+        (toHelper ? helpers : mine).push_back(region);
+        (toHelper ? helpersArea : mineArea) += region.area();
+    }
+    if (helpers.empty())
+        return scanRegions(*scanner_, packed, mine, plan_.secondScale);
+    std::vector<DecodedCode> helperCodes;
+    std::thread helper;
+    try {
+        helper = std::thread([this, &packed, &helpers, &helperCodes] {
+            helperCodes = scanRegions(*helperScanner_, packed, helpers, plan_.secondScale);
+        });
+    } catch (const std::system_error &) {
+        mine.insert(mine.end(), helpers.begin(), helpers.end());
+        return scanRegions(*scanner_, packed, mine, plan_.secondScale);
+    }
+    std::vector<DecodedCode> codes = scanRegions(*scanner_, packed, mine, plan_.secondScale);
+    helper.join();
+    appendNew(codes, helperCodes);
+    return codes;
+}
+
+std::vector<DecodedCode> BarcodeReader::scanEnlargedWhole(const cv::Mat &packed)
+{
     const cv::Mat enlarged = enlargedPicture(packed, plan_.secondScale);
     const int rows = enlarged.rows;
     if (!plan_.twoThreads || rows < 96)
         return scanPicture(*scanner_, enlarged);
 
-    // Two bands of two thirds of the height each; row ranges of a
-    // continuous picture are continuous themselves.
+    // Two bands of two thirds of the height each, so that any code up to a
+    // third of the picture high lies whole in one of them (larger ones were
+    // big enough for the first scan); row ranges of a continuous picture
+    // are continuous themselves.
     const int bandRows = (rows * 2 + 2) / 3;
     const cv::Mat upper = enlarged.rowRange(0, bandRows);
     const cv::Mat lower = enlarged.rowRange(rows - bandRows, rows);

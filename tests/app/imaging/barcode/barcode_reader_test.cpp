@@ -133,7 +133,9 @@ TEST(BarcodeReader, SmallBlurredCodesAreReadByTheEnlargedScanOnce)
     ASSERT_TRUE(BarcodeReader(oneScale).read(picture).empty()) << "readable without enlarging";
     barcode::ScanPlan oneThread;
     oneThread.twoThreads = false;
-    for (const barcode::ScanPlan &plan : {barcode::ScanPlan(), oneThread}) {
+    barcode::ScanPlan whole;
+    whole.wholePicture = true;
+    for (const barcode::ScanPlan &plan : {barcode::ScanPlan(), oneThread, whole}) {
         BarcodeReader reader(plan);
         EXPECT_EQ(texts(reader.read(picture)), Texts{"https://corvane.example/small"});
     }
