@@ -8,8 +8,9 @@
 // time. The decoder's cheap reductions are 1/2, 1/4 and 1/8 per side (the
 // others cost about as much as 1/2, measured by bench_frame_decode).
 //
-// Both sides must keep at least `rows` pixels, so the picture still covers
-// the area when a quarter turn puts its width upright.
+// The picture fills the rows with the side that stands upright on screen:
+// its height, or its width while the view is turned a quarter (so a turned
+// 3840x2880 frame zoomed to 1.5 still decodes at half size).
 //
 // Pure arithmetic, no thread rules.
 
@@ -17,9 +18,9 @@
 
 #include <QSize>
 
-// The smallest of 1/8, 1/4, 1/2 whose scaled frame still has at least
-// `rows` pixels on both sides; 1/1 when none does, when rows is 0 or less
-// (no limit known) or the frame size is unknown.
-JpegScale displayDecodeScale(const QSize &frame, int rows);
+// The smallest of 1/8, 1/4, 1/2 whose scaled upright side still has at
+// least `rows` pixels; 1/1 when none does, when rows is 0 or less (no limit
+// known) or the frame size is unknown.
+JpegScale displayDecodeScale(const QSize &frame, int rows, bool quarterTurned = false);
 
 #endif

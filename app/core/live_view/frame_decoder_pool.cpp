@@ -92,7 +92,8 @@ void FrameDecoderPool::decodeLoop()
         const auto *bytes = reinterpret_cast<const unsigned char *>(job.bytes.constData());
         LiveFrame frame;
         frame.cameraSize = decoder.frameSize(bytes, job.bytes.size());
-        const JpegScale scale = displayDecodeScale(frame.cameraSize, displayRows_.load());
+        const int display = display_.load();
+        const JpegScale scale = displayDecodeScale(frame.cameraSize, display / 2, display % 2 == 1);
         frame.picture = decoder.decode(bytes, job.bytes.size(), scale, fastDct_.load());
         frame.bytes = std::move(job.bytes);
         frame.sequence = job.sequence;

@@ -30,6 +30,7 @@
 
 #include <QByteArray>
 
+#include <algorithm>
 #include <atomic>
 #include <condition_variable>
 #include <functional>
@@ -59,9 +60,13 @@ public:
 
     void submit(QByteArray bytes, quint64 sequence);
 
-    // Rows the window draws the picture into; 0 decodes at full size.
-    void setDisplayRows(int rows) { displayRows_ = rows; }
-    int displayRows() const { return displayRows_.load(); }
+    // Rows the window draws the picture into, and whether a quarter turn
+    // puts the frame's width upright; rows 0 decodes at full size.
+    void setDisplayRows(int rows, bool quarterTurned = false)
+    {
+        display_ = std::max(rows, 0) * 2 + (quarterTurned ? 1 : 0);
+    }
+    int displayRows() const { return display_.load() / 2; }
     // The fast inverse DCT for full-size display decoding (see the report of
     // bench_frame_decode: invisible, 43-46 dB from the accurate one).
     void setFastDct(bool on) { fastDct_ = on; }
@@ -82,7 +87,9 @@ private:
     std::atomic<int> threadCount_;
     const Deliver deliver_;
     const std::shared_ptr<PictureBufferPool> pictures_ = PictureBufferPool::create();
-    std::atomic<int> displayRows_{0};
+    // Rows times two, plus one when turned: one atomic, so a decoder never
+    // sees the rows of one call with the turn of another.
+    std::atomic<int> display_{0};
     std::atomic<bool> fastDct_{false};
     std::atomic<bool> running_{false};
     std::atomic<quint64> skipped_{0};

@@ -100,10 +100,11 @@ void LiveViewSession::acceptFrame(const QImage &picture)
     showFrame(picture, QByteArray(), picture.size());
 }
 
-void LiveViewSession::setDisplayRows(int rows)
+void LiveViewSession::setDisplayRows(int rows, bool quarterTurned)
 {
     displayRows_ = rows;
-    worker_->setDisplayRows(rows);
+    displayQuarterTurned_ = quarterTurned;
+    worker_->setDisplayRows(rows, quarterTurned);
 }
 
 void LiveViewSession::setClock(Clock clock)

@@ -95,9 +95,11 @@ public:
     LiveFramePath &framePath() { return framePath_; }
 
     // Rows the window draws the picture into: frames are decoded just large
-    // enough for them (0: full size). Raise it while zoomed in.
-    void setDisplayRows(int rows);
+    // enough for them (0: full size). Raise it while zoomed in; quarterTurned
+    // while the view stands the frame's width upright.
+    void setDisplayRows(int rows, bool quarterTurned = false);
     int displayRows() const { return displayRows_; }
+    bool displayQuarterTurned() const { return displayQuarterTurned_; }
 
     // While on, every frame's JPEG bytes are passed on with frameBytes().
     void setKeepFrameBytes(bool on) { keepFrameBytes_ = on; }
@@ -146,6 +148,7 @@ private:
     QString address_;
     PreviewStream *previewHandle_ = nullptr;
     int displayRows_ = 0;
+    bool displayQuarterTurned_ = false;
     std::atomic<bool> keepFrameBytes_{false};
 
     // Shared with the worker and decoder threads (their own locks).

@@ -66,7 +66,10 @@ public:
     void pullFrames();
 
     // Rows the window draws the picture into (decoding scale); any thread.
-    void setDisplayRows(int rows) { decoders_.setDisplayRows(rows); }
+    void setDisplayRows(int rows, bool quarterTurned = false)
+    {
+        decoders_.setDisplayRows(rows, quarterTurned);
+    }
     // Frames taken from the stream since construction; any thread.
     quint64 framesTaken() const { return framesTaken_.load(); }
     const FrameDecoderPool &decoders() const { return decoders_; }

@@ -289,9 +289,11 @@ void Corvane::createPageTools()
 void Corvane::fitDecodingToView()
 {
     // Frames are decoded just large enough for the rows they fill; a zoomed
-    // view shows a cut-out, which needs that many more rows of the frame.
-    const double rows = livePage_->pictureArea().height() * view_->state().liveZoom;
-    liveView_->setDisplayRows(static_cast<int>(std::ceil(rows)));
+    // view shows a cut-out, which needs as many more rows of the frame as it
+    // is magnified.
+    const ViewState &state = view_->state();
+    const double rows = livePage_->pictureArea().height() * zoomMagnification(state.liveZoom);
+    liveView_->setDisplayRows(static_cast<int>(std::ceil(rows)), state.rotationStep % 2 == 1);
 }
 
 void Corvane::setPresentObserver(std::function<void(const QImage &)> observer)

@@ -115,6 +115,14 @@ QRect zoomCutOut(const QSize &picture, double zoom)
     return QRect(x, y, w, h).intersected(whole);
 }
 
+double zoomMagnification(double zoom)
+{
+    if (zoom <= 1.0)
+        return 1.0;
+    // The cut-out keeps at least a tenth of the picture at the largest zoom.
+    return 1.0 / std::max(0.1, 2.0 - zoom);
+}
+
 QSize turnedSize(const QSize &frame, int rotationStep)
 {
     return (rotationStep & 1) ? frame.transposed() : frame;

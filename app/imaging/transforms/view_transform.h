@@ -27,6 +27,11 @@
 // one pixel. The whole picture while zoom <= 1.
 QRect zoomCutOut(const QSize &picture, double zoom);
 
+// How many times larger than at zoom 1 the cut-out is drawn: the picture's
+// height over the cut-out's, 1 / (2 - zoom), so 1.5 doubles and 1.9 draws
+// ten times larger. 1 while zoom <= 1.
+double zoomMagnification(double zoom);
+
 // The size of the frame after turning (width and height swap on odd steps).
 QSize turnedSize(const QSize &frame, int rotationStep);
 

@@ -162,10 +162,14 @@ private slots:
         QCOMPARE(displayDecodeScale(QSize(3840, 2880), 360), (JpegScale{1, 8}));
         // 1920x1080 needs its full height for 1048 rows.
         QCOMPARE(displayDecodeScale(QSize(1920, 1080), 1048), (JpegScale{1, 1}));
-        // A portrait frame: the shorter side decides, so a quarter turn
-        // still fills the rows.
-        QCOMPARE(displayDecodeScale(QSize(2880, 3840), 1048), (JpegScale{1, 2}));
+        // The side standing upright decides: the height, or the width while
+        // the view is turned a quarter (zoom 1.5 on 1048 rows: 1572).
+        QCOMPARE(displayDecodeScale(QSize(3840, 2880), 1572), (JpegScale{1, 1}));
+        QCOMPARE(displayDecodeScale(QSize(3840, 2880), 1572, true), (JpegScale{1, 2}));
+        QCOMPARE(displayDecodeScale(QSize(3840, 2880), 1921, true), (JpegScale{1, 1}));
+        QCOMPARE(displayDecodeScale(QSize(2880, 3840), 1048, true), (JpegScale{1, 2}));
         QCOMPARE(displayDecodeScale(QSize(4000, 1000), 1048), (JpegScale{1, 1}));
+        QCOMPARE(displayDecodeScale(QSize(1000, 4000), 1048, true), (JpegScale{1, 1}));
         // Nothing known: full size.
         QCOMPARE(displayDecodeScale(QSize(3840, 2880), 0), (JpegScale{1, 1}));
         QCOMPARE(displayDecodeScale(QSize(), 1048), (JpegScale{1, 1}));

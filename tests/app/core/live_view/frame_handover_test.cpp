@@ -285,8 +285,13 @@ private slots:
         pool.setDisplayRows(0);
         pool.submit(jpeg, 1);
         QVERIFY(waitWithoutEvents([&]() { return pool.decoded() == 2; }));
+        // Turned a quarter, the 1600 pixels of the width stand upright.
+        pool.setDisplayRows(400, true);
+        pool.submit(jpeg, 2);
+        QVERIFY(waitWithoutEvents([&]() { return pool.decoded() == 3; }));
         pool.stop();
-        QCOMPARE(delivered.size(), size_t(2));
+        QCOMPARE(delivered.size(), size_t(3));
+        QCOMPARE(delivered[2].picture.size(), QSize(400, 300));
         // 1/4 would leave 300 rows, too few for 500: half size.
         QCOMPARE(delivered[0].picture.size(), QSize(800, 600));
         QCOMPARE(delivered[0].cameraSize, QSize(1600, 1200));

@@ -5,6 +5,7 @@
 // crop drag, the open-folder button, every shortcut and full screen.
 
 #include "core/capture/save_folder_opener.h"
+#include "core/live_view/live_view_session.h"
 #include "core/main_window/corvane.h"
 #include "core/main_window/live_shortcuts.h"
 #include "core/main_window/screen_layout.h"
@@ -121,16 +122,20 @@ private slots:
         QVERIFY(view().state().mirrorVertical);
         side.button(MySideBar::MirrorTopBottom)->click();
 
+        // Frames are decoded for the 568 rows of picture, more when zoomed.
+        QCOMPARE(window_->liveView().displayRows(), 568);
         side.button(MySideBar::ZoomIn)->click();
         QVERIFY(qAbs(view().state().liveZoom - 1.1) < 1e-9);
         QCOMPARE(window_->currentFrame().size(), zoomCutOut(QSize(400, 300), view().state().liveZoom).size());
         QVERIFY(window_->currentFrame().width() < 400);
+        QCOMPARE(window_->liveView().displayRows(), 632); // 568 / 0.9, up
         side.button(MySideBar::ZoomOut)->click();
         QCOMPARE(view().state().liveZoom, 1.0);
 
         side.button(MySideBar::RotateRight)->click();
         QCOMPARE(view().state().rotationStep, 1);
         QCOMPARE(window_->currentFrame().size(), QSize(300, 400));
+        QVERIFY(window_->liveView().displayQuarterTurned());
         side.button(MySideBar::RotateLeft)->click();
         QCOMPARE(view().state().rotationStep, 0);
 

@@ -113,6 +113,13 @@ private slots:
         // A picture too small to cut keeps a pixel.
         QCOMPARE(zoomCutOut(QSize(1, 1), 1.9), QRect(0, 0, 1, 1));
         QCOMPARE(zoomCutOut(QSize(3, 2), 1.9).size(), QSize(1, 1));
+        // The magnification is the picture's height over the cut-out's.
+        for (double zoom = 1.0; zoom < 1.95; zoom = zoomedIn(zoom)) {
+            const double cutRows = zoomCutOut(QSize(1920, 1080), zoom).height();
+            QVERIFY(qAbs(zoomMagnification(zoom) - 1080 / cutRows) < 0.01 * zoomMagnification(zoom));
+            if (zoom == 1.9)
+                break;
+        }
     }
 
     void transformMatchesTheStepByStepPath_data()
