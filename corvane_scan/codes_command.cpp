@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // corvane-scan codes: the application's bar code reader on picture files,
 // one JSON line per file.
 

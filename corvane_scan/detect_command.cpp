@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // corvane-scan detect: the application's document detector on picture
 // files, one JSON line per file, and optionally the deskewed cut-outs.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // corvane-scan ocr: the application's text recogniser on picture files,
 // one JSON line per file with the text read.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "picture_files.h"
 
 #include <opencv2/imgcodecs.hpp>

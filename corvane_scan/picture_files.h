@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CORVANE_SCAN_PICTURE_FILES_H
 #define CORVANE_SCAN_PICTURE_FILES_H
 

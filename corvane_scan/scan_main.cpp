@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // corvane-scan: finds sheets of paper, reads bar codes and reads the text in
 // pictures from a terminal.
 //

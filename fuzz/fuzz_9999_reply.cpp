@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Replies of the 0x9999 family as they arrive from the network, through the
 // header parser and every decoding the commands apply.
 

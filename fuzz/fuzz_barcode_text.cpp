@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The text of a bar code from the bytes it carries: whoever printed the
 // code chose the bytes, so they are not ours. The first byte chooses the
 // code family (even: a QR code, odd: a linear code), the rest are the

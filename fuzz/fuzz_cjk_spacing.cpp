@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The recogniser's space removal between Chinese characters on arbitrary
 // bytes (Tesseract's output is meant to be UTF-8, but nothing checks it):
 // it may take out spaces and nothing else, and a second pass changes

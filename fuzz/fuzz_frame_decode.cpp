@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Camera frames as the live view decodes them (TurboJPEG, scaled decoding,
 // OpenCV for ink-colour JPEGs): any bytes must give a null picture or one
 // of the header's size at the chosen scale, and must never leave the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // grabix's check of a finished recording reads back the head of a file on
 // disk: whatever is there (a file replaced or cut by someone else, a full
 // disk) must give an answer, never a read past the bytes it has.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // corvane-scan's JSON string writer on arbitrary bytes (file names on Linux
 // are bytes): the result must always be one valid JSON string literal in
 // valid UTF-8, and decode back to the input wherever the input was valid

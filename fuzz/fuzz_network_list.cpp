@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The two network-list parsers on arbitrary command output: network names
 // come from whatever access points are in range, so the text is not ours.
 

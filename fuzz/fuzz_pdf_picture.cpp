@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The PDF writer on arbitrary picture files: the files a person adds to the
 // composer are not ours, and libharu reads their JPEG headers. Whatever the
 // bytes, the same picture twice gives either a two-page document or two

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The application reads back every video recording it finished: whatever
 // the file holds (cut short, damaged, replaced by someone else) must give
 // an answer, never a read outside the file or a match it does not have.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Replies of the SETCMD family as they arrive from the network, through
 // every parser the commands apply to them.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Requests as the simulated camera receives them from the network: parse,
 // describe, answer.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Scene scripts as camsim reads them from a file named on its command line:
 // parse, and play the parsed script's moments across its whole length.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The simulator reads one kind of datagram from the network: the receiver's
 // stream control datagram. Any bytes must give start, stop or nothing, and
 // nothing else unless the datagram is well formed.

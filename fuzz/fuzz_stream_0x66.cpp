@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // 0x66 packets from the network into the reassembler: any sequence of
 // datagrams must leave it sound.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef FUZZ_STREAM_SUPPORT_H
 #define FUZZ_STREAM_SUPPORT_H
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The TCP byte stream through the boundary parser and record decoder. Besides
 // surviving any input, cutting the same bytes into different chunks must
 // give the same frames.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Type-3 (and any other non-0x66) datagrams through the UDP frame assembler,
 // including the packet size tracking they drive.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "qvctl_address.h"
 
 #include <arpa/inet.h>

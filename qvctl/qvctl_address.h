@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef QVCTL_ADDRESS_H
 #define QVCTL_ADDRESS_H
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The subcommands that talk to a camera, each one library call or two.
 
 #include "qvctl_command.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef QVCTL_COMMAND_H
 #define QVCTL_COMMAND_H
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef QVCTL_INVOCATION_H
 #define QVCTL_INVOCATION_H
 

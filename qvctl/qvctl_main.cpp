@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // qvctl: sets a document camera up from a terminal.
 //
 //   qvctl --broadcast 192.168.1.255 discover

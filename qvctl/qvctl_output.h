@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef QVCTL_OUTPUT_H
 #define QVCTL_OUTPUT_H
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "record": the camera's live stream into an AVI file for a number of
 // seconds. Frames are taken from the preview stream the way the application's
 // worker takes them and handed to the recorder, which paces them into a

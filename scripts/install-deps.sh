@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs every build, test and run dependency from Debian's packages.
 # Safe to run repeatedly: it only calls apt-get when something is missing.
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The main job: installs dependencies, builds, starts the camera simulator on
 # 127.0.0.1 and the application showing its live picture.
 #

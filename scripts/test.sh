@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sets up, builds and passes every test:
 #   1. dependencies (Debian packages),
 #   2. the full build and its test suite (library, simulator, application),
@@ -32,8 +34,10 @@ step() { printf '\n==== %s ====\n' "$*"; }
 
 step "build (full)"
 # Configured for /usr, as the package installs: the libraries go to the
-# system's library folder and the programs need no search path.
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
+# system's library folder and the programs need no search path. The
+# suite includes the check that every source file has its licence line.
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr \
+  -DCORVANE_CHECK_SPDX=ON >/dev/null
 cmake --build build -j "$jobs"
 
 step "tests (full)"

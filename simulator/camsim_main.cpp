@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // camsim: plays a document camera on a loopback address until stopped.
 //
 //   camsim --bind 127.0.0.1 [--verbose] [--fault no-reply:0x1002:3]

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Lists the texts of en/ that another language does not translate yet.
 
 English is the reference: every context and source text of en/*.ts must be

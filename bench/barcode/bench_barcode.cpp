@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Bar code reading on rendered camera pictures: the application's reader
 // against the zbarimg program on the same pictures in the same run.
 //

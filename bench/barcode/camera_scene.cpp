@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "camera_scene.h"
 
 #include <opencv2/imgcodecs.hpp>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "code_drawing.h"
 
 #include <opencv2/imgproc.hpp>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CORVANE_BENCH_LINEAR_CODES_H
 #define CORVANE_BENCH_LINEAR_CODES_H
 

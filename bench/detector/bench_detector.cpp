@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // bench_detector: the document detector against the textbook OpenCV contour
 // finder on rendered desk scenes with known sheet outlines.
 //

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "contour_detector.h"
 
 #include "imaging/detection/detection_reduction.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef BENCH_CONTOUR_DETECTOR_H
 #define BENCH_CONTOUR_DETECTOR_H
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef BENCH_DESK_SCENES_H
 #define BENCH_DESK_SCENES_H
 

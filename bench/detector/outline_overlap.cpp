@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "outline_overlap.h"
 
 #include <opencv2/imgproc.hpp>

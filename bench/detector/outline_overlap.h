@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef BENCH_OUTLINE_OVERLAP_H
 #define BENCH_OUTLINE_OVERLAP_H
 

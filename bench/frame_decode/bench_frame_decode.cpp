@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // bench_frame_decode: the cost of decoding the simulator's camera frames on
 // one core, by method, and how the picture on screen compares.
 //

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Screen recording cost at 1920x1048, 20 frames/s (the application's full
 // screen below the title bar): CPU per captured frame of a grabix recording
 // (MIT-SHM capture + copy + TurboJPEG + AVI write) against plain

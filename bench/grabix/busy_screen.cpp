@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "busy_screen.h"
 
 #include <X11/Xutil.h>

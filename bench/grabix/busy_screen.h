@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef BENCH_GRABIX_BUSY_SCREEN_H
 #define BENCH_GRABIX_BUSY_SCREEN_H
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // bench_live_view: the whole live view, simulator to screen, at 30 frames/s.
 //
 //   xvfb-run -a -s '-screen 0 1920x1080x24' build/bin/bench_live_view [--seconds N] [--only WxH]

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "live_view_probe.h"
 
 #include "stream/sim_stream_jpeg_tags.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef BENCH_LIVE_VIEW_PROBE_H
 #define BENCH_LIVE_VIEW_PROBE_H
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "memory_sampler.h"
 
 #include "process_usage.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef BENCH_MEMORY_SAMPLER_H
 #define BENCH_MEMORY_SAMPLER_H
 

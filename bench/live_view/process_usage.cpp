@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "process_usage.h"
 
 #include <dirent.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef BENCH_PROCESS_USAGE_H
 #define BENCH_PROCESS_USAGE_H
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Text recognition on rendered camera views of printed pages (1920x1080):
 // for each case the time of one page with the straightening step and
 // without it, and the character error rate of both readings, in English

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What watching for page turns costs per frame: the thumbnail of the live
 // picture (as the live view hands it over: BGR, or 32-bit RGB as a QImage
 // holds it) and the watcher's decision, on a scripted stack of pages with

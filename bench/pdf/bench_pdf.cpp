@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // bench_pdf: how long the PDF composer's writer takes for a stack of camera
 // pictures, against img2pdf (Debian's package) on the same files in the
 // same run. Both store the JPEG data as it is, so both are bound by reading

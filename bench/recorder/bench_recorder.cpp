@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Recording throughput: frames per second the recorder writes for large JPEG
 // frames, against writing the very same bytes with plain fwrite, measured in
 // the same run on the same folder.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Stream benchmark: simulator and library in one process over loopback.
 //
 //   bench_stream [--seconds S] [--transport udp66|udp3|udp3-plain|tcp]... [--size WxH]...

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "stream_bench_case.h"
 
 #include "thread_cpu.h"

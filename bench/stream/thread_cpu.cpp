@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "thread_cpu.h"
 
 #include <dirent.h>

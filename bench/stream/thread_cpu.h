@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef BENCH_STREAM_THREAD_CPU_H
 #define BENCH_STREAM_THREAD_CPU_H
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // bench_transforms: what the live view's frame path costs per frame.
 //
 // For 1920x1080 and 3840x2880 RGB888 frames, the median time of:

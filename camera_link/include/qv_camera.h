@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 /*
  * qv_camera — camera link library: command protocol, video stream receiver
  * and AVI recorder behind a flat C interface.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 /*
  * grabix — screen recorder: captures a rectangle of the X screen, with the
  * microphone when asked, into a Motion-JPEG AVI file.

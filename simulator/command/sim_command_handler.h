@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CAMSIM_COMMAND_HANDLER_H
 #define CAMSIM_COMMAND_HANDLER_H
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "command/sim_command_responder.h"
 
 #include "command/sim_request_text.h"

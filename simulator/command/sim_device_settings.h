@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CAMSIM_DEVICE_SETTINGS_H
 #define CAMSIM_DEVICE_SETTINGS_H
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "command/sim_fault_script.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CAMSIM_UDP_SOCKET_H
 #define CAMSIM_UDP_SOCKET_H
 

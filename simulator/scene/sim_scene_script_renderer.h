@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CAMSIM_SCENE_SCRIPT_RENDERER_H
 #define CAMSIM_SCENE_SCRIPT_RENDERER_H
 

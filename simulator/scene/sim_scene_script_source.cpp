@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "scene/sim_scene_script_source.h"
 
 #include "scene/sim_scene_jpeg_encode.h"

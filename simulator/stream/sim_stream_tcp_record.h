@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CAMSIM_STREAM_TCP_RECORD_H
 #define CAMSIM_STREAM_TCP_RECORD_H
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "stream/sim_stream_udp3_packetizer.h"
 
 #include <algorithm>

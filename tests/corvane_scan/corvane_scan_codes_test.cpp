@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // corvane-scan codes from the outside: JSON lines, exit codes, messages.
 
 #include "scan_run.h"

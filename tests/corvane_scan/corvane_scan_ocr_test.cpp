@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // corvane-scan ocr from the outside: one JSON line per file with the text
 // read, the language, the time, and the exit codes.
 

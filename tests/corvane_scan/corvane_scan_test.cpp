@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // corvane-scan detect from the outside: JSON lines, exit codes, messages,
 // and the deskewed cut-outs it writes.
 

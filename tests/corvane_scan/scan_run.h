@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CORVANE_TESTS_SCAN_RUN_H
 #define CORVANE_TESTS_SCAN_RUN_H
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Sound: the audio thread's feeding of the recorder, driven by a scripted
 // source, and a recording with and without a capture device.
 

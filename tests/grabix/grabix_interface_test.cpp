@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The exported calls where no screen is needed: null handles, calls out of
 // order, and parameter blocks that must be refused.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The capture side of the pipeline: the bounded frame queue between the
 // capture and encode threads, rectangle clipping, and the two ways of
 // reading the screen.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Recordings of a private Xvfb screen through the exported calls, checked
 // with ffprobe/ffmpeg as a player would see them. Also run under
 // ThreadSanitizer: each recording runs three threads.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "private_x_server.h"
 
 #include <cerrno>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef GRABIX_TEST_PRIVATE_X_SERVER_H
 #define GRABIX_TEST_PRIVATE_X_SERVER_H
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef GRABIX_TEST_RECORDING_PROBE_H
 #define GRABIX_TEST_RECORDING_PROBE_H
 

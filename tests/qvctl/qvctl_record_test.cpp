@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // qvctl's record command end to end: the real executable records the
 // simulated camera's stream, and the file it leaves is checked like every
 // other recording. Each test has its own loopback address (127.44.<n>.1).

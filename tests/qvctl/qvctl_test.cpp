@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // qvctl end to end: the real executable against the simulated camera,
 // checked by its exit codes, its output and the camera's state afterwards.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CORVANE_CROP_GRAB_AREA_H
 #define CORVANE_CROP_GRAB_AREA_H
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CORVANE_FRAME_REENCODER_H
 #define CORVANE_FRAME_REENCODER_H
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "core/capture/jpeg_frame_encoder.h"
 
 #include <QImage>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "core/capture/microphone_switch.h"
 
 #include "core/main_window/status_banner.h"

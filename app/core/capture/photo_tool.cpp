@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "core/capture/photo_tool.h"
 
 #include "core/capture/crop_grab_area.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CORVANE_PHOTO_TOOL_H
 #define CORVANE_PHOTO_TOOL_H
 

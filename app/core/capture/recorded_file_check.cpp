@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "core/capture/recorded_file_check.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CORVANE_RECORDED_FILE_CHECK_H
 #define CORVANE_RECORDED_FILE_CHECK_H
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CORVANE_RECORDING_CLOCK_H
 #define CORVANE_RECORDING_CLOCK_H
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CORVANE_SAVE_FOLDER_OPENER_H
 #define CORVANE_SAVE_FOLDER_OPENER_H
 

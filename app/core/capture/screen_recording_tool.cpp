@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "core/capture/screen_recording_tool.h"
 
 #include "core/capture/grabix_params.h"

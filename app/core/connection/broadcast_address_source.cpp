@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "core/connection/broadcast_address_source.h"
 
 #include <QNetworkInterface>

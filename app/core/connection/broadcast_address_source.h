@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CORVANE_BROADCAST_ADDRESS_SOURCE_H
 #define CORVANE_BROADCAST_ADDRESS_SOURCE_H
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "core/connection/camera_search_worker.h"
 
 #include <cstring>

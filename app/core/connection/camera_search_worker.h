@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CORVANE_CAMERA_SEARCH_WORKER_H
 #define CORVANE_CAMERA_SEARCH_WORKER_H
 

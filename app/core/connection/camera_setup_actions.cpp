@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "core/connection/camera_setup_actions.h"
 
 #include "core/startup/app_settings.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CORVANE_LIBRARY_CAMERA_OPERATIONS_H
 #define CORVANE_LIBRARY_CAMERA_OPERATIONS_H
 

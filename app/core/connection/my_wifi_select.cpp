@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "core/connection/my_wifi_select.h"
 #include "ui_my_wifi_select.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CORVANE_MY_WIFI_SELECT_H
 #define CORVANE_MY_WIFI_SELECT_H
 

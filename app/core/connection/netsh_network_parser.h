@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CORVANE_NETSH_NETWORK_PARSER_H
 #define CORVANE_NETSH_NETWORK_PARSER_H
 

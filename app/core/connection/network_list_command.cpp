@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "core/connection/network_list_command.h"
 
 #include "core/connection/netsh_network_parser.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CORVANE_NETWORK_LIST_COMMAND_H
 #define CORVANE_NETWORK_LIST_COMMAND_H
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CORVANE_NMCLI_NETWORK_PARSER_H
 #define CORVANE_NMCLI_NETWORK_PARSER_H
 

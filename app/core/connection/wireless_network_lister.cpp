@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "core/connection/wireless_network_lister.h"
 
 #include <QProcess>

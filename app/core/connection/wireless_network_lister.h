@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CORVANE_WIRELESS_NETWORK_LISTER_H
 #define CORVANE_WIRELESS_NETWORK_LISTER_H
 

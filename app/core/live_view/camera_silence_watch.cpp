@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "core/live_view/camera_silence_watch.h"
 
 void CameraSilenceWatch::restart(qint64 nowMs, quint64 frameCount)

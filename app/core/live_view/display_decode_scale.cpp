@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "core/live_view/display_decode_scale.h"
 
 JpegScale displayDecodeScale(const QSize &frame, int rows, bool quarterTurned)

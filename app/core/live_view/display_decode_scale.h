@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CORVANE_DISPLAY_DECODE_SCALE_H
 #define CORVANE_DISPLAY_DECODE_SCALE_H
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "core/live_view/frame_decoder_pool.h"
 
 #include "core/live_view/display_decode_scale.h"

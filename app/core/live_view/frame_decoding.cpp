@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "core/live_view/frame_decoding.h"
 
 #include <opencv2/core.hpp>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "core/live_view/jpeg_frame_decoder.h"
 
 #include "core/live_view/frame_decoding.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CORVANE_JPEG_FRAME_DECODER_H
 #define CORVANE_JPEG_FRAME_DECODER_H
 

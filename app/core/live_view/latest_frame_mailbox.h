@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CORVANE_LATEST_FRAME_MAILBOX_H
 #define CORVANE_LATEST_FRAME_MAILBOX_H
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "core/live_view/preview_calls.h"
 
 #include "core/connection/library_camera_operations.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "core/live_view/raw_frame_queue.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CORVANE_RAW_FRAME_QUEUE_H
 #define CORVANE_RAW_FRAME_QUEUE_H
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "core/live_view/scaled_frame_cache.h"
 
 const QImage &ScaledFrameCache::scaled(const QImage &frame, const QSize &target, qreal pixelRatio)

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CORVANE_SCALED_FRAME_CACHE_H
 #define CORVANE_SCALED_FRAME_CACHE_H
 

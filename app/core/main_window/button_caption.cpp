@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "core/main_window/button_caption.h"
 
 QString buttonCaption(const QString &name, const QKeySequence &shortcut,

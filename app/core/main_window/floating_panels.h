@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CORVANE_FLOATING_PANELS_H
 #define CORVANE_FLOATING_PANELS_H
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CORVANE_FULL_SCREEN_MODE_H
 #define CORVANE_FULL_SCREEN_MODE_H
 

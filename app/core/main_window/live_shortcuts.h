@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CORVANE_LIVE_SHORTCUTS_H
 #define CORVANE_LIVE_SHORTCUTS_H
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CORVANE_MESSAGE_BOX_PRESENTER_H
 #define CORVANE_MESSAGE_BOX_PRESENTER_H
 

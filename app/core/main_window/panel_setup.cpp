@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "core/main_window/panel_setup.h"
 
 #include "core/main_window/live_shortcuts.h"

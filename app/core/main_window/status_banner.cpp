@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "core/main_window/status_banner.h"
 
 #include <QLabel>

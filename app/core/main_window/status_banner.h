@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CORVANE_STATUS_BANNER_H
 #define CORVANE_STATUS_BANNER_H
 

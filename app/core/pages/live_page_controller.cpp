@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "core/pages/live_page_controller.h"
 
 #include "core/live_view/picture_placement.h"

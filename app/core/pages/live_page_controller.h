@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CORVANE_LIVE_PAGE_CONTROLLER_H
 #define CORVANE_LIVE_PAGE_CONTROLLER_H
 

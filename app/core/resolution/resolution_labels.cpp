@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "core/resolution/resolution_labels.h"
 
 QString resolutionLabel(const QSize &size)

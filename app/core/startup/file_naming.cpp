@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "core/startup/file_naming.h"
 
 #include "core/startup/process_values.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CORVANE_FILE_NAMING_H
 #define CORVANE_FILE_NAMING_H
 

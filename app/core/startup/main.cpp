@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // corvane: the document camera's live view and tools.
 
 #include "core/startup/application_setup.h"

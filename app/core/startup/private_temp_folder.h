@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CORVANE_PRIVATE_TEMP_FOLDER_H
 #define CORVANE_PRIVATE_TEMP_FOLDER_H
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CORVANE_PROCESS_VALUES_H
 #define CORVANE_PROCESS_VALUES_H
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "imaging/barcode/code_regions.h"
 
 #include <opencv2/core.hpp>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "imaging/corner_adjustment/corner_adjustment.h"
 
 #include "imaging/detection/document_deskew.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CORVANE_CORNER_ADJUSTMENT_H
 #define CORVANE_CORNER_ADJUSTMENT_H
 

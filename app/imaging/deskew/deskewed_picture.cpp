@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "imaging/deskew/deskewed_picture.h"
 
 #include "imaging/detection/document_deskew.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "imaging/deskew/sheet_tracker.h"
 
 #include "imaging/transforms/gray_from_image.h"

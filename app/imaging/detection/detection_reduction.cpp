@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "imaging/detection/detection_reduction.h"
 
 #include "imaging/detection/median9.h"

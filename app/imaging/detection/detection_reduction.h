@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CORVANE_DETECTION_REDUCTION_H
 #define CORVANE_DETECTION_REDUCTION_H
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "imaging/detection/document_deskew.h"
 
 #include "imaging/detection/straightening.h"

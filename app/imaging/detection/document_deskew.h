@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CORVANE_DOCUMENT_DESKEW_H
 #define CORVANE_DOCUMENT_DESKEW_H
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "imaging/detection/document_detector.h"
 
 #include "imaging/detection/corner_order.h"

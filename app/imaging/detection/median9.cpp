@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "imaging/detection/median9.h"
 
 #include <opencv2/imgproc.hpp>

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Writes median9_network.inc: straight-line min/max code for the exact
 median of a 9x9 window of 8-bit values, one vector of pixels at a time.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "imaging/ocr/open_mp_limit.h"
 
 #include <dlfcn.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CORVANE_OPEN_MP_LIMIT_H
 #define CORVANE_OPEN_MP_LIMIT_H
 

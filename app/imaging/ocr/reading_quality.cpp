@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "imaging/ocr/reading_quality.h"
 
 #include <algorithm>

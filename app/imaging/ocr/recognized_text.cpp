@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "imaging/ocr/recognized_text.h"
 
 const char *describeOutcome(RecognizedText::Outcome outcome)

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "imaging/page_watch/page_turn_watcher.h"
 
 #include "imaging/page_watch/picture_difference.h"

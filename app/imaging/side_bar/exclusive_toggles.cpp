@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "imaging/side_bar/exclusive_toggles.h"
 
 ExclusiveToggles::Outcome ExclusiveToggles::click(Toggle toggle)

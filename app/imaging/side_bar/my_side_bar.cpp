@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "imaging/side_bar/my_side_bar.h"
 
 #include "ui_my_side_bar.h"

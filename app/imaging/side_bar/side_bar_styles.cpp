@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "imaging/side_bar/side_bar_styles.h"
 
 const char kSideBarStyle[] = "background-color:#ededed;border: 1px solid #ededed;border-radius:10px;";

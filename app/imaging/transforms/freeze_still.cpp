@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "imaging/transforms/freeze_still.h"
 
 #include <QSaveFile>

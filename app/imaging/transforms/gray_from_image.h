@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CORVANE_GRAY_FROM_IMAGE_H
 #define CORVANE_GRAY_FROM_IMAGE_H
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CORVANE_ROTATION_HOLD_H
 #define CORVANE_ROTATION_HOLD_H
 

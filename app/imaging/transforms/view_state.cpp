@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "imaging/transforms/view_state.h"
 
 bool operator==(const ViewState &a, const ViewState &b)

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "imaging/transforms/view_transforms.h"
 
 #include "imaging/transforms/view_transform.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Builds the fonts compiled into the program, under static/font/.
 
 ui_font.ttf, the application font. Source: WenQuanYi Micro Hei (Debian

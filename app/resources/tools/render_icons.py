@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Renders every PNG under app/resources/static/ from one icon set, the
 eraser cursor (static/pizhu/cursor.png) included, each at its own size and
 at twice that size ("name@2x.png", for screens scaled by 2).

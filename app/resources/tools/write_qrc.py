@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Writes corvane.qrc: every file under static/, reachable as ":/static/...".
 
 Run after adding or renaming a picture:  app/resources/tools/write_qrc.py

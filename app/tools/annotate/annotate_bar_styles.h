@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CORVANE_ANNOTATE_BAR_STYLES_H
 #define CORVANE_ANNOTATE_BAR_STYLES_H
 

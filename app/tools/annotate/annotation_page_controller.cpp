@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "tools/annotate/annotation_page_controller.h"
 
 #include "tools/annotate/annotation_choices.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CORVANE_ANNOTATION_SETUP_H
 #define CORVANE_ANNOTATION_SETUP_H
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "tools/annotate/my_annotate_bar.h"
 
 #include "ui_my_annotate_bar.h"

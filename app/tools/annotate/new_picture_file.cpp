@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "tools/annotate/new_picture_file.h"
 
 #include <QBuffer>

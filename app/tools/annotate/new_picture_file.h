@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CORVANE_NEW_PICTURE_FILE_H
 #define CORVANE_NEW_PICTURE_FILE_H
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "tools/compare/com_bar_styles.h"
 
 const char kComBarPanelStyle[] =

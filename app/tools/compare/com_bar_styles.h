@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CORVANE_COM_BAR_STYLES_H
 #define CORVANE_COM_BAR_STYLES_H
 

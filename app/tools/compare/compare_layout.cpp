@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "tools/compare/compare_layout.h"
 
 std::array<QRect, kCompareWindowCount> compareWindowRects(CompareLayout layout, int pageWidth,

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "tools/compare/compare_model.h"
 
 #include "tools/compare/compare_picture.h"

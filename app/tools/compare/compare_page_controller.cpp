@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "tools/compare/compare_page_controller.h"
 
 #include "core/main_window/message_box_presenter.h"

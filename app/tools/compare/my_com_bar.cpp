@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "tools/compare/my_com_bar.h"
 
 #include "ui_my_com_bar.h"

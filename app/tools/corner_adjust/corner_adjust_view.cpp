@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "tools/corner_adjust/corner_adjust_view.h"
 
 #include <QEvent>

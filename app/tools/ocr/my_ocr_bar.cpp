@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "tools/ocr/my_ocr_bar.h"
 
 #include "core/main_window/message_box_presenter.h"

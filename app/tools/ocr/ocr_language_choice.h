@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CORVANE_OCR_LANGUAGE_CHOICE_H
 #define CORVANE_OCR_LANGUAGE_CHOICE_H
 

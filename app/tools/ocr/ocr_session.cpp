@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "tools/ocr/ocr_session.h"
 
 #include "tools/ocr/ocr_worker.h"

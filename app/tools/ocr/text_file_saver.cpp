@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "tools/ocr/text_file_saver.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "tools/page_capture/image_thumbnail.h"
 
 #include "imaging/page_watch/page_thumbnail.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "tools/page_capture/page_capture_tool.h"
 
 #include "tools/page_capture/my_page_capture_bar.h"

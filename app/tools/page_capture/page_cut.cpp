@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "tools/page_capture/page_cut.h"
 
 #include "imaging/detection/document_deskew.h"

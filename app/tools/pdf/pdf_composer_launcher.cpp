@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "tools/pdf/pdf_composer_launcher.h"
 
 #include "tools/pdf/my_pdf_bar.h"

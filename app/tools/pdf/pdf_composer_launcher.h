@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CORVANE_PDF_COMPOSER_LAUNCHER_H
 #define CORVANE_PDF_COMPOSER_LAUNCHER_H
 

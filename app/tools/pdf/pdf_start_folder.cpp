@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "tools/pdf/pdf_start_folder.h"
 
 #include "core/startup/process_values.h"

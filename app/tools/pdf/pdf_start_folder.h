@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CORVANE_PDF_START_FOLDER_H
 #define CORVANE_PDF_START_FOLDER_H
 

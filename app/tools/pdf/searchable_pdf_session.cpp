@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "tools/pdf/searchable_pdf_session.h"
 
 #include "tools/pdf/searchable_pdf_worker.h"

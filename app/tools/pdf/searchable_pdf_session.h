@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CORVANE_SEARCHABLE_PDF_SESSION_H
 #define CORVANE_SEARCHABLE_PDF_SESSION_H
 

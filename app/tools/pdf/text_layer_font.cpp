@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "tools/pdf/text_layer_font.h"
 
 #include <QFile>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "tools/settings/my_settings_bar.h"
 
 #include "ui_my_settings_bar.h"

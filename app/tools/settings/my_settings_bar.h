@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CORVANE_MY_SETTINGS_BAR_H
 #define CORVANE_MY_SETTINGS_BAR_H
 

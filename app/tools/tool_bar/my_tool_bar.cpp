@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "tools/tool_bar/my_tool_bar.h"
 
 #include "ui_my_tool_bar.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "tools/tool_bar/tool_bar_styles.h"
 
 const char kToolBarStyle[] = "background-color:#ededed;border: 1px solid #ededed;border-radius:10px;";

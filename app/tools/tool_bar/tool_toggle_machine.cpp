@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "tools/tool_bar/tool_toggle_machine.h"
 
 bool ToolToggleMachine::toggle(Tool tool)

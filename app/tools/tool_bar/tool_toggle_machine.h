@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CORVANE_TOOL_TOGGLE_MACHINE_H
 #define CORVANE_TOOL_TOGGLE_MACHINE_H
 

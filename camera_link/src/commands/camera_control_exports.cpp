@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // 0x9999 exports that steer the camera head: focus, exposure, single picture
 // parameters, the motion sensor, and the LED and fan of the PXRD models.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // 0x9999 exports about the device itself: version (and discovery), battery,
 // channel, device type and the generic set/get by code.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 #include "frame9999_commands.h"
 
 #include "transport/socket_layer.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 #ifndef QV_FRAME9999_COMMANDS_H
 #define QV_FRAME9999_COMMANDS_H
 

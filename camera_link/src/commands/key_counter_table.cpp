@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 #include "key_counter_table.h"
 
 #include "transport/socket_layer.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 #ifndef QV_KEY_COUNTER_TABLE_H
 #define QV_KEY_COUNTER_TABLE_H
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // 0x9999 exports about the camera's network: station/access-point parameters,
 // Ethernet, and the update from a server URL.
 

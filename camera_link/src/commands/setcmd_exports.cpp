@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // The SETCMD family of exports: Wi-Fi name and password, reboot, resolution,
 // picture parameters and key polling.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 #ifndef QV_SETCMD_PAYLOADS_H
 #define QV_SETCMD_PAYLOADS_H
 

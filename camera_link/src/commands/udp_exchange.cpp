@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 #include "udp_exchange.h"
 
 #include "transport/udp_link.h"

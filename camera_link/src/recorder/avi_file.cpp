@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 #include "recorder/avi_file.h"
 
 #include "recorder/avi_error.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 #include "recorder/avi_header.h"
 
 #include "recorder/little_endian_writer.h"

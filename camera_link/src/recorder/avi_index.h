@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 #ifndef QV_AVI_INDEX_H
 #define QV_AVI_INDEX_H
 

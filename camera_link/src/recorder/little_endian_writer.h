@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 #ifndef QV_LITTLE_ENDIAN_WRITER_H
 #define QV_LITTLE_ENDIAN_WRITER_H
 

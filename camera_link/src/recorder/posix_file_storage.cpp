@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 #include "recorder/posix_file_storage.h"
 
 #include <cerrno>

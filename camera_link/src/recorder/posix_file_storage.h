@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 #ifndef QV_POSIX_FILE_STORAGE_H
 #define QV_POSIX_FILE_STORAGE_H
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 #include "qv_camera.h"
 
 #include "exports/export_guard.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 #include "stream/datagram_batch_reader.h"
 
 #include <chrono>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 #ifndef QV_DATAGRAM_BATCH_READER_H
 #define QV_DATAGRAM_BATCH_READER_H
 

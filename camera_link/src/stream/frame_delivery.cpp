@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 #include "stream/frame_delivery.h"
 
 #include "qv_camera.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 #include "stream/packet66_reassembler.h"
 
 #include "stream/wire_bytes.h"

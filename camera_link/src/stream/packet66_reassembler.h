@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 #ifndef QV_PACKET66_REASSEMBLER_H
 #define QV_PACKET66_REASSEMBLER_H
 

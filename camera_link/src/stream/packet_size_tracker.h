@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 #ifndef QV_PACKET_SIZE_TRACKER_H
 #define QV_PACKET_SIZE_TRACKER_H
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // The preview family of the C interface: thin wrappers that keep exceptions
 // and null handles from crossing into the caller.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 #ifndef QV_TYPE3_REASSEMBLER_H
 #define QV_TYPE3_REASSEMBLER_H
 

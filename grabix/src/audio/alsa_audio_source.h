@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef GRABIX_ALSA_AUDIO_SOURCE_H
 #define GRABIX_ALSA_AUDIO_SOURCE_H
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "capture/capture_thread.h"
 
 #include <chrono>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "capture/screen_grabber.h"
 
 #include "capture/x_error_trap.h"

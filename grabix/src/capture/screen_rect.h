@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef GRABIX_SCREEN_RECT_H
 #define GRABIX_SCREEN_RECT_H
 

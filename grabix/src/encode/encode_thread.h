@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef GRABIX_ENCODE_THREAD_H
 #define GRABIX_ENCODE_THREAD_H
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef GRABIX_JPEG_ENCODER_H
 #define GRABIX_JPEG_ENCODER_H
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The C interface. Every body runs inside guarded(): nothing may throw
 // across it, so an exception (in practice std::bad_alloc) becomes a failure
 // the caller can query, with one line on standard error.

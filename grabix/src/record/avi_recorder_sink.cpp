@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "record/avi_recorder_sink.h"
 
 #include "record/finished_avi_check.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef GRABIX_AVI_RECORDER_SINK_H
 #define GRABIX_AVI_RECORDER_SINK_H
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "record/finished_avi_check.h"
 
 #include <cstdio>

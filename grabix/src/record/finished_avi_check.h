@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef GRABIX_FINISHED_AVI_CHECK_H
 #define GRABIX_FINISHED_AVI_CHECK_H
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "session/grabix_handle.h"
 
 #include "session/recording_settings.h"

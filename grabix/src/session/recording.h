@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef GRABIX_RECORDING_H
 #define GRABIX_RECORDING_H
 

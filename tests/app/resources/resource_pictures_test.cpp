@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The compiled-in pictures: every path the program names resolves to a
 // drawable picture with a twin at twice the size for screens scaled by 2,
 // and the resource tree holds nothing else.

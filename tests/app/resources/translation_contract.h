@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CORVANE_TEST_TRANSLATION_CONTRACT_H
 #define CORVANE_TEST_TRANSLATION_CONTRACT_H
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The translation files built beside the program: the names the language
 // table looks for, every text of the contract translated in all thirteen
 // languages and written in each language's own script, nothing left

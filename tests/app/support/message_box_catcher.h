@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CORVANE_TEST_MESSAGE_BOX_CATCHER_H
 #define CORVANE_TEST_MESSAGE_BOX_CATCHER_H
 

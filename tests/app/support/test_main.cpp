@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs every registered test class. The settings store points at a
 // temporary folder so no test ever touches the user's real settings.
 

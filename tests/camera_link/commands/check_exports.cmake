@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Checks that the shared library exports exactly the 52 functions of its
 # public interface: every QV_ function plus the decorated auto-exposure name.
 #   cmake -DLIBRARY=path/libqv_camera.so -DNM=nm -P check_exports.cmake

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The command exports against the simulated camera: what each one puts on
 // the wire, how many tries it spends on wrong answers, which foreign magic it
 // takes, what it returns, and what never leaves at all.

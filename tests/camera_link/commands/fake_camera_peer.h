@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef TESTS_COMMANDS_FAKE_CAMERA_PEER_H
 #define TESTS_COMMANDS_FAKE_CAMERA_PEER_H
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Replies no well-behaved camera sends: lying length fields, missing words,
 // oversized datagrams, headers cut short. The commands must stay inside
 // their buffers and treat such replies as failed tries (or stop at once).

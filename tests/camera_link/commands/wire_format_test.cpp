@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Rules of the wire formats that no reply of the simulated camera reaches:
 // lying length fields, lists longer than their block, out-of-range sensor
 // lengths, when discovery may broadcast, and key counters per camera.

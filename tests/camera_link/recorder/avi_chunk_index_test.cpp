@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Chunks of the movi list and the entries of the idx1 index: padding,
 // offsets, identifiers, the file size limit, and opening.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The header area of recorded files, word by word, in the open state (as
 // rewritten after each set call) and in the finished state.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef RECORDER_TEST_AVI_IMAGE_H
 #define RECORDER_TEST_AVI_IMAGE_H
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A medium that fills up (or fails) during a recording must still end up
 // holding a complete AVI: every chunk it claims is there, the index matches
 // the chunks, and the sizes match the file.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Sample-and-hold pacing through the recorder, driven by a test clock: which
 // of the frames fed in end up in the file, and how often.
 

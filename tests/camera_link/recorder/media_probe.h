@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef RECORDER_TEST_MEDIA_PROBE_H
 #define RECORDER_TEST_MEDIA_PROBE_H
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The recorder through its exported C functions, on real files, as the
 // application drives it: calling order, ignored calls, and the recording
 // situations outside the usual order.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The recorder's lock: adds and stop from different threads, as the exports
 // allow. Runs under ThreadSanitizer in CI; no image library runs here (its
 // internal locks would be reported), so the frames are plain bytes.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The batched datagram reader against a fake camera on a loopback address
 // of its own (127.13.20.<test>): datagrams come out one by one, whole and in
 // order across batch boundaries, each naming its sender as the link's peer,

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef TESTS_FAKE_CAMERA_H
 #define TESTS_FAKE_CAMERA_H
 

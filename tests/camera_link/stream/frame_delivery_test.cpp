@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Frame delivery in front of the queue: the latency flush (kind 3 excepted),
 // the published fields and the limit on frame length. (The frame rate it
 // counts only reaches a log line.)

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The bounded frame queue: FIFO order, the capacity limit and freeing what
 // is left in it.
 

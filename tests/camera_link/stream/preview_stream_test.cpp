@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The preview stream with its receive threads where only a fake camera can
 // play the part (a loopback address of each test's own, 127.13.<test>.1):
 // frames handed out through the C interface, a stranger's datagrams, a TCP

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef TESTS_RECORDING_SINK_H
 #define TESTS_RECORDING_SINK_H
 

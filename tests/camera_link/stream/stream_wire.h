@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef TESTS_STREAM_WIRE_H
 #define TESTS_STREAM_WIRE_H
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The TCP side's byte-level path: boundary markers cut records out of an
 // arbitrarily chunked stream, the record decoder validates them, restores
 // the flipped byte and trims what follows the JPEG end marker.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The tilt angle reported with each frame, from the camera's orientation
 // word: the sentinel words, the direct-angle form and the three-component
 // form with its quadrant folding and hysteresis.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Frame reassembly from both UDP packet formats, the shared packet size and
 // the byte restoration of type-3 frames, fed datagram by datagram.
 

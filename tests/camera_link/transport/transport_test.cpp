@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The UDP transport under the commands, the stream and the serial channel.
 // Peers are plain sockets on loopback addresses.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The simulator's command side on its own: fault scripts, the request
 // parser on hostile input, and answers the tests elsewhere rely on.
 

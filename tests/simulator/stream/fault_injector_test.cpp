@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The fault knobs do what they say, and the oversize fault pads frames.
 
 #include "stream/sim_stream_fault_injector.h"

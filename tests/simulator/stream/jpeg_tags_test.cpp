@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Frame tags, padding and the restart-segment splice on real JPEGs.
 
 #include "scene/sim_scene_jpeg_splice.h"

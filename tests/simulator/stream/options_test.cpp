@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // camsim's stream options: values land in the settings, bad values fail.
 
 #include "stream/sim_stream_options.h"

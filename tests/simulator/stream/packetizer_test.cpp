@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the simulator puts on the wire, read back by the library's own
 // receivers (which tests/camera_link/stream checks against camera packets
 // written independently of both), plus the header fields the library does

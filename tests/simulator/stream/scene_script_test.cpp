@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Scripted scenes: the script file's grammar, what plays when, and the
 // frames the scripted source serves.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The rendered scene: real JPEGs at the camera's size, a counter per frame.
 
 #include "command/sim_camera_state.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The simulated camera's stream on loopback, received by the library's
 // preview stream through its C interface: every format end to end, the
 // subscription rules, the camera going away and coming back, and the fault

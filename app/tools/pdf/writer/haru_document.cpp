@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "tools/pdf/writer/haru_document.h"
 
 HaruDocument::HaruDocument()

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CORVANE_INVISIBLE_TEXT_LAYER_H
 #define CORVANE_INVISIBLE_TEXT_LAYER_H
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CORVANE_JPEG_PDF_WRITER_H
 #define CORVANE_JPEG_PDF_WRITER_H
 

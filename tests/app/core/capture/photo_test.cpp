@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Photos: which picture is saved (crop, then deskew, then the plain
 // picture), the deskewed sheet taken from the full-resolution frame, the
 // screen pixels inside the crop frame in a real window, and honest

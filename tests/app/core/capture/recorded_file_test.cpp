@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reading a finished recording back: complete, unfinished, without its
 // index, and missing its end, on files the camera library's recorder wrote.
 

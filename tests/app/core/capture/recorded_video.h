@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef CORVANE_TEST_RECORDED_VIDEO_H
 #define CORVANE_TEST_RECORDED_VIDEO_H
 

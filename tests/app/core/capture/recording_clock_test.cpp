@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The recording clock on a clock the test moves, and the microphone switch.
 
 #include "core/capture/microphone_switch.h"

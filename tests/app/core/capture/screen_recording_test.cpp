@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Screen recordings with the tool bar's button: a recording of an X screen
 // of the test's own that plays, the refusal without an X screen, and a save
 // folder whose file names do not fit grabix's parameter block.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Video recordings of the simulated camera's stream, made with the tool
 // bar's button in a real window: the file declares the size of the frames
 // it holds (the camera's size for an untransformed view, the turned and

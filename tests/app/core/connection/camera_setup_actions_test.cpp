@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The camera actions of the settings dialog on a recording camera: nothing
 // is sent without a live camera or with an empty field, each text may fill
 // but not exceed its 32-byte field in the local encoding, and the stored

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's camera commands through the real library against the
 // in-process simulated camera: the settings dialog's buttons, the resolution
 // menu, the connection dialog's search, and all of them taking turns in the

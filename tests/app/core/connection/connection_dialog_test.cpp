@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The connection dialog's buttons, its keyboard, its place in front of the
 // main window and its search. Nothing is connected to the dialog's signal,
 // so no address ever reaches the library; the search runs a query under the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The wireless network list: both output parsers on sample text, and the
 // background runner with harmless stand-in commands (never the real lister).
 

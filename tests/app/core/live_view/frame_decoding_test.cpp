@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Decoding camera frames for display: TurboJPEG into the window's pixel
 // layout, reduced scales, grey pictures, what OpenCV still takes, broken
 // frames; and the choice of scale for the rows the window draws into.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The hand-over pieces of the live view, without a camera: the newest-frame
 // mailbox, the bounded byte queue, the silence watch on a clock of the
 // test's own, the decoder pool's ordering, and the worker's loop fed by a

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The live view end to end: the simulated camera streams on its own loopback
 // address (127.51.<test>.1), the main window starts the preview for it as the
 // connection dialog would and shows the frames; the camera pauses, is killed

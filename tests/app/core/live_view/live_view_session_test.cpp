@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The live-view session against a camera of the test's own: one start at a
 // time, the stop order while frames flow, a stalled GUI thread (only the
 // newest picture is taken; the bytes are all kept up to their bound),

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window without a camera: its shell on the offscreen screen
 // (800x600, so the small layout), the banner, the microphone button, hover
 // tips, save-path and language changes, and what paintEvent puts on screen

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window with its tool and side bars, without a camera (frames are
 // handed to the frame slot): where the bars sit, that each live button
 // reaches its slot and every tool is available, the annotation bar's

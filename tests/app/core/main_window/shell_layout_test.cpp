@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Main-window shell pieces driven without a main window: picture placement,
 // screen-size layouts, hover-tip placement, the side-panel toggle and the
 // status banner's timing.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window's side of camera set-up: its title-bar settings button
 // and its two resolution slots, with the simulated camera on loopback.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The resolution menu on a recording camera (the warning boxes are caught
 // and closed by the test); the library's wiring is checked against the
 // simulated camera in tests/app/core/connection.

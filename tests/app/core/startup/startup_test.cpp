@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up: command-line options, the settings store, file naming, the
 // private temp folder, the embedded font and the language switch.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "imaging/barcode/barcode_reader.h"
 
 #include "camera_scene.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Corner adjustment: where corners start, how a drag is limited, and the
 // cut-out the corners give.
 

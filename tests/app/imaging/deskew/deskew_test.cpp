@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Deskew mode: the sheet found on the live frames applies to the view it
 // was found under and survives frames without one; carried over to a
 // larger picture it cuts the same sheet; in the window the side bar's

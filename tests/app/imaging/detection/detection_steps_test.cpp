@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The detector's steps where their rules are sharp: reduction, threshold,
 // search window, corner order, tilt, corners, grey weights and the median.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The cut-outs of a found sheet: size, content and the way up.
 
 #include "sheet_picture.h"

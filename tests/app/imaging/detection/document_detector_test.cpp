@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The detector end to end on rendered desks: what it finds, how it reports
 // the tilt and the corners, and what it refuses.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The recogniser's parts: the languages on offer, the spaces between
 // Chinese characters, the reading views' way back to the picture and the
 // print-size estimate.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reading rendered camera views of pages with known text: the characters
 // read, the way up found, the words' places on the picture, and the
 // outcomes that are not text.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "text_page.h"
 
 #include <opencv2/freetype.hpp>

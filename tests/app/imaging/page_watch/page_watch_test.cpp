@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The page watcher: one photo per page of a scripted stack, none for hands
 // passing over, none twice for the same page; what the sensitivity changes.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "scripted_pages.h"
 
 #include "imaging/page_watch/page_thumbnail.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The side bar on its own: the four exclusive toggles, the arguments of
 // deskew and crop, the independent freeze toggle and its caption, the two
 // screen-size layouts, the hover caption and retranslation.

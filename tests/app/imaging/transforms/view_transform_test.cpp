@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The pure pieces: the rotation and zoom steps, the zoom cut-out, the frame
 // transform compared with turning, mirroring and cutting one after the
 // other with Qt's own operations, and the grey conversion compared with a

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The transform state as the live page uses it: the frame path on the
 // newest frame, the 300 ms rotation hold on a moved clock, freeze with its
 // still file, the change reports and the detection schedule.

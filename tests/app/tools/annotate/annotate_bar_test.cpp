@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The annotation bar on its own: its radio groups and toggles under any
 // sequence of clicks, the font-size mapping and the two layouts.
 

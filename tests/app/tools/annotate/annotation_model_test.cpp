@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The annotation model without a window: what the eraser takes and leaves,
 // and undo and redo across strokes, texts, drags, erases and clears.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The annotation page driven as the main window drives it, without the
 // main window: pen steps, strokes off and back onto the picture, the
 // eraser's sweep, text entry and dragging, clear, zoom bounds, switching

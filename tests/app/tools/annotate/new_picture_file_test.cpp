@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writing a picture under a new name: never over an existing file nor
 // through a link, the folder made when missing, every failure told and
 // nothing left behind.

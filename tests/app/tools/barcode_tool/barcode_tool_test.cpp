@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The bar code button: every code's text on the clipboard, joined by tabs,
 // and in the banner; a failed reading leaves the clipboard alone; the
 // picture is read as the screen shows it (mirrored, zoomed).

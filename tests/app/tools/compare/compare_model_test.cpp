@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The compare view's state without widgets: the three layouts, turning and
 // zooming (and what a window then shows), and which windows a press
 // selects and a rotate or zoom reaches.

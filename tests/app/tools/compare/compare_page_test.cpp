@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The compare page controller on a page built like the main window's (a
 // stacked area 32 pixels below the window's top): a press selects what the
 // user sees under the pointer, commands without a selection only warn, a

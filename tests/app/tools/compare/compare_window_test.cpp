@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The compare view in the main window: the tool bar's compare button and
 // the bar's buttons reach the page, the side bar's rotate and zoom act on
 // the compare windows (not the live view), a press on the window selects,

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The curtain's edges without a window: the first layout, the limits of
 // each handle's drag, and presses that pick no handle.
 

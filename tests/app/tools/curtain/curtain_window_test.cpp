@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The curtain from the side bar: a new full-screen curtain each time, its
 // handles dragged with mouse events, the close button and Esc.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The text panel: languages on offer, copying all or the selection, saving
 // as a text file without ever losing a file, and failures said plainly.
 // (Reading again is driven through the tool, ocr_tool_test.cpp.)

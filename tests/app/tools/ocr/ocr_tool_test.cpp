@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The OCR tool off the GUI thread: the session reads on its own thread and
 // refuses a second picture while busy; the tool shows it is busy, puts the
 // text on the clipboard and into the panel, and says what went wrong.

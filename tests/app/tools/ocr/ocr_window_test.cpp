@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The OCR button of the main window: shown and enabled, wired to the tool,
 // refused while a toggle tool is on.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Corner adjustment on screen: handles dragged with the mouse and kept in
 // the picture, keys, and the cut-out saved from the full-resolution frame.
 

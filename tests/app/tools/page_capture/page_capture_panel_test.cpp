@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The hands-free panel: what it shows and what its controls send; the tool
 // showing it, and the mode ending from the panel.
 

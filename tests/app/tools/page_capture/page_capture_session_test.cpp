@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Hands-free page capture's session on scripted simulator frames: one
 // deskewed photo per page saved through the photo path, the photos handed
 // to the PDF composer in order, refusals said, a lost photo taken again.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window's hands-free pages and corner buttons: refused without a
 // live picture (said, button released), pages taken from the frames the
 // window shows, finished into the PDF composer; corners saved as a photo.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The PDF composer dialog through stand-in file choosers: adding in
 // batches, the output name and the replace question, reports of left-out
 // pictures and failures, removing thumbnails, and where the dialogs start.

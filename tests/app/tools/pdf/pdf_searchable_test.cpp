@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Composing a searchable PDF: the text of each picture is read off the GUI
 // thread with progress, lies invisibly on its page in reading order, and a
 // stopped composition writes nothing.

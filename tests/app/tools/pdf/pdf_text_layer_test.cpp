@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The invisible text layer of a searchable PDF: the words come out of
 // pdftotext in their order and at their boxes, Latin and Chinese, upright
 // and sideways; the pages look exactly as without text; text the font

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The PDF composer from the main window: the tool bar's button opens a
 // fresh composer, and a finished document goes to the desktop's viewer as
 // a local-file URL, only when it was written.

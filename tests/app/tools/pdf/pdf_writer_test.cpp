@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The PDF writer without a window: pages the size of their pictures and in
 // their order, the JPEG data stored as it is, the open action, bad pictures
 // left out and named, oversized pictures fitted, and failed writes that

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The settings dialog on a recording camera and stand-in seams: the
 // language and save-folder rules, how the camera's answers are shown, its
 // keyboard, its look and the background network list. What the buttons send

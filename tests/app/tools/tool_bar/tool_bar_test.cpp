@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The tool bar on its own: the toggle state machine and what it refuses in
 // every state, the looks (chosen, white photo, recording icons), the two
 // screen-size layouts, the hover caption and retranslation.
