@@ -165,7 +165,7 @@ private slots:
         // 1920x1080 needs its full height for 1048 rows.
         QCOMPARE(displayDecodeScale(QSize(1920, 1080), 1048), (JpegScale{1, 1}));
         // The side standing upright decides: the height, or the width while
-        // the view is turned a quarter (zoom 1.5 on 1048 rows: 1572).
+        // the view is turned a quarter.
         QCOMPARE(displayDecodeScale(QSize(3840, 2880), 1572), (JpegScale{1, 1}));
         QCOMPARE(displayDecodeScale(QSize(3840, 2880), 1572, true), (JpegScale{1, 2}));
         QCOMPARE(displayDecodeScale(QSize(3840, 2880), 1921, true), (JpegScale{1, 1}));
