@@ -6,6 +6,7 @@
 
 #include "core/main_window/button_caption.h"
 #include "core/main_window/hover_tip.h"
+#include "core/main_window/hover_watch.h"
 #include "core/main_window/screen_layout.h"
 #include "imaging/side_bar/side_bar_styles.h"
 
@@ -61,12 +62,14 @@ void MySideBar::shape(int screenHeight)
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
     setStyleSheet(QString::fromLatin1(kSideBarStyle));
     const QSize buttonSize = isLargeScreen(screenHeight) ? QSize(60, 60) : QSize(40, 40);
+    auto *hover = new HoverWatch(*caption_, [this](int index) { showCaption(Button(index)); }, this);
+    // The caption already says it; Qt's bubble would cover the picture.
+    hover->setSwallowToolTips(true);
     for (int i = 0; i < kButtonCount; ++i) {
         QToolButton *button = buttons_[size_t(i)];
         button->setIconSize(buttonSize);
         button->setFixedSize(buttonSize);
-        button->setAttribute(Qt::WA_Hover);
-        button->installEventFilter(this);
+        hover->watch(button, i);
         button->setStyleSheet(sideNormalStyle(button->objectName()));
         button->setIcon(QIcon(QStringLiteral(":/static/side/%1.png").arg(QLatin1String(kIconWords[i]))));
     }
@@ -206,40 +209,10 @@ void MySideBar::slots_dongjie()
     emit signals_dongjie();
 }
 
-int MySideBar::indexOf(QObject *watched) const
-{
-    for (int i = 0; i < kButtonCount; ++i)
-        if (buttons_[size_t(i)] == watched)
-            return i;
-    return -1;
-}
-
 void MySideBar::showCaption(Button which)
 {
     caption_->setText(captionFor(which));
     caption_->showAt(button(which)->mapToGlobal(QPoint(0, 0)) + QPoint(80, 3));
-}
-
-bool MySideBar::eventFilter(QObject *watched, QEvent *event)
-{
-    const int index = indexOf(watched);
-    if (index >= 0) {
-        switch (event->type()) {
-        case QEvent::HoverEnter:
-            showCaption(Button(index));
-            break;
-        case QEvent::HoverLeave:
-            caption_->hide();
-            break;
-        case QEvent::ToolTip:
-            // The black caption already says it; a second bubble would
-            // cover the picture.
-            return true;
-        default:
-            break;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 #if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)

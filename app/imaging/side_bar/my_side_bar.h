@@ -91,7 +91,6 @@ public slots:
     void slots_dongjie();
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
 #if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
     void enterEvent(QEvent *event) override;
 #endif
@@ -103,7 +102,6 @@ private:
     // Presses or releases an exclusive toggle's look; returns the outcome.
     ExclusiveToggles::Outcome clickToggle(ExclusiveToggles::Toggle toggle, Button which);
     void showCaption(Button which);
-    int indexOf(QObject *watched) const;
 
     std::unique_ptr<Ui::MySideBarClass> ui_;
     std::unique_ptr<HoverTip> caption_;

@@ -6,6 +6,7 @@
 
 #include "core/main_window/button_caption.h"
 #include "core/main_window/hover_tip.h"
+#include "core/main_window/hover_watch.h"
 #include "core/main_window/screen_layout.h"
 #include "tools/annotate/annotate_bar_styles.h"
 
@@ -60,11 +61,11 @@ void MyAnnotateBar::shape(int screenHeight)
     setFixedSize(size);
     ui_->widget->setGeometry(QRect(QPoint(0, 0), size));
     ui_->widget->setStyleSheet(QString::fromLatin1(kAnnotateBarPanelStyle));
+    auto *hover = new HoverWatch(*caption_, [this](int index) { showCaption(Control(index)); }, this);
     for (int i = 0; i < kControlCount; ++i) {
         QWidget *control = controls_[size_t(i)];
         control->setGeometry(10 + i * pitch, 10, side, side);
-        control->setAttribute(Qt::WA_Hover);
-        control->installEventFilter(this);
+        hover->watch(control, i);
         if (auto *button = qobject_cast<QToolButton *>(control)) {
             button->setIcon(QIcon(QStringLiteral(":/static/pizhu/%1.png")
                                       .arg(QLatin1String(kIconWords[i]))));
@@ -242,32 +243,12 @@ void MyAnnotateBar::slots_save()
     emit signals_save();
 }
 
-int MyAnnotateBar::indexOf(QObject *watched) const
-{
-    for (int i = 0; i < kControlCount; ++i)
-        if (controls_[size_t(i)] == watched)
-            return i;
-    return -1;
-}
-
 void MyAnnotateBar::showCaption(Control which)
 {
     QWidget *hovered = control(which);
     caption_->setText(captionFor(which));
     const QPoint global = hovered->mapToGlobal(QPoint(0, 0));
     caption_->showAt(QPoint(global.x() - caption_->width() / 2 + 20, global.y() - 50));
-}
-
-bool MyAnnotateBar::eventFilter(QObject *watched, QEvent *event)
-{
-    const int index = indexOf(watched);
-    if (index >= 0) {
-        if (event->type() == QEvent::HoverEnter)
-            showCaption(Control(index));
-        else if (event->type() == QEvent::HoverLeave)
-            caption_->hide();
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void MyAnnotateBar::keyPressEvent(QKeyEvent *event)

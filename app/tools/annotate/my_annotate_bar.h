@@ -95,7 +95,6 @@ private slots:
     void slots_save();
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     void changeEvent(QEvent *event) override;
@@ -107,7 +106,6 @@ private:
     // Highlights `chosen` and releases the others of [first, last].
     void choose(Control first, Control last, Control chosen);
     void showCaption(Control which);
-    int indexOf(QObject *watched) const;
 
     std::unique_ptr<HoverTip> caption_;
     std::unique_ptr<Ui::MyAnnotateBarClass> ui_;

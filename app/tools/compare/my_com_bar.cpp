@@ -5,6 +5,7 @@
 #include "ui_my_com_bar.h"
 
 #include "core/main_window/hover_tip.h"
+#include "core/main_window/hover_watch.h"
 #include "tools/compare/com_bar_styles.h"
 
 #include <QEvent>
@@ -44,12 +45,12 @@ void MyComBar::shape()
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     setAttribute(Qt::WA_TranslucentBackground);
     ui_->widget->setStyleSheet(QString::fromLatin1(kComBarPanelStyle));
+    auto *hover = new HoverWatch(*caption_, [this](int index) { showCaption(Button(index)); }, this);
     for (int i = 0; i < kButtonCount; ++i) {
         QToolButton *button = buttons_[size_t(i)];
         button->setIcon(QIcon(QString::fromLatin1(kIcons[i])));
         button->setIconSize(QSize(40, 40));
-        button->setAttribute(Qt::WA_Hover);
-        button->installEventFilter(this);
+        hover->watch(button, i);
     }
     markLayout(CompareLayout::Two);
     // Without a compositor the translucent corners show black; the mask
@@ -108,31 +109,11 @@ void MyComBar::slots_scan()
     emit signals_scan();
 }
 
-int MyComBar::indexOf(QObject *watched) const
-{
-    for (int i = 0; i < kButtonCount; ++i)
-        if (buttons_[size_t(i)] == watched)
-            return i;
-    return -1;
-}
-
 void MyComBar::showCaption(Button which)
 {
     caption_->setText(captionFor(which));
     const QPoint global = button(which)->mapToGlobal(QPoint(0, 0));
     caption_->showAt(QPoint(global.x() - caption_->width() / 2 + 20, global.y() - 50));
-}
-
-bool MyComBar::eventFilter(QObject *watched, QEvent *event)
-{
-    const int index = indexOf(watched);
-    if (index >= 0) {
-        if (event->type() == QEvent::HoverEnter)
-            showCaption(Button(index));
-        else if (event->type() == QEvent::HoverLeave)
-            caption_->hide();
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 #if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)

@@ -61,7 +61,6 @@ public slots:
     void slots_scan();
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
 #if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
     void enterEvent(QEvent *event) override;
 #endif
@@ -71,7 +70,6 @@ protected:
 private:
     void shape();
     void showCaption(Button which);
-    int indexOf(QObject *watched) const;
 
     std::unique_ptr<HoverTip> caption_;
     std::unique_ptr<Ui::MyComBarClass> ui_;

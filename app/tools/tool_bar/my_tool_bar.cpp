@@ -6,6 +6,7 @@
 
 #include "core/main_window/button_caption.h"
 #include "core/main_window/hover_tip.h"
+#include "core/main_window/hover_watch.h"
 #include "core/main_window/screen_layout.h"
 #include "tools/tool_bar/tool_bar_styles.h"
 
@@ -64,14 +65,14 @@ void MyToolBar::shape(int screenHeight)
     setStyleSheet(QString::fromLatin1(kToolBarStyle));
     const bool large = isLargeScreen(screenHeight);
     const QSize buttonSize = large ? QSize(60, 60) : QSize(52, 52);
+    auto *hover = new HoverWatch(*caption_, [this](int index) { showCaption(Button(index)); }, this);
     for (int i = 0; i < kButtonCount; ++i) {
         QToolButton *button = buttons_[size_t(i)];
         button->setIconSize(buttonSize);
         button->setFixedSize(buttonSize);
         button->setIcon(toolIcon(kIconWords[i]));
         button->setStyleSheet(toolNormalStyle(button->objectName()));
-        button->setAttribute(Qt::WA_Hover);
-        button->installEventFilter(this);
+        hover->watch(button, i);
     }
     ui_->btn_paizhao->setStyleSheet(toolFirstPhotoStyle());
     // The main window centres the bar for its width (toolBarWidth); the
@@ -251,32 +252,12 @@ void MyToolBar::slots_sijiao()
         emit signals_sijiao();
 }
 
-int MyToolBar::indexOf(QObject *watched) const
-{
-    for (int i = 0; i < kButtonCount; ++i)
-        if (buttons_[size_t(i)] == watched)
-            return i;
-    return -1;
-}
-
 void MyToolBar::showCaption(Button which)
 {
     QToolButton *hovered = button(which);
     caption_->setText(captionFor(which));
     const QPoint global = hovered->mapToGlobal(QPoint(0, 0));
     caption_->showAt(QPoint(global.x() - caption_->width() / 2 + 30, global.y() - 60));
-}
-
-bool MyToolBar::eventFilter(QObject *watched, QEvent *event)
-{
-    const int index = indexOf(watched);
-    if (index >= 0) {
-        if (event->type() == QEvent::HoverEnter)
-            showCaption(Button(index));
-        else if (event->type() == QEvent::HoverLeave)
-            caption_->hide();
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 #if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)

@@ -101,7 +101,6 @@ public slots:
     void slots_sijiao();
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
 #if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
     void enterEvent(QEvent *event) override;
 #endif
@@ -115,7 +114,6 @@ private:
     bool toggleTool(ToolToggleMachine::Tool tool, Button which, bool &accepted);
     void restyleAll(Button chosen, bool chosenOn);
     void showCaption(Button which);
-    int indexOf(QObject *watched) const;
 
     std::unique_ptr<HoverTip> caption_;
     std::unique_ptr<Ui::MyToolBarClass> ui_;

@@ -10,9 +10,11 @@
 #include "marking_translator.h"
 #include "test_runner.h"
 
+#include <QHelpEvent>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QToolButton>
+#include <QToolTip>
 #include <QtTest>
 
 class SideBarTest : public QObject {
@@ -183,6 +185,16 @@ private slots:
         QVERIFY(caption->isVisible());
         QCOMPARE(caption->pos(), left->mapToGlobal(QPoint(0, 0)) + QPoint(80, 3));
         QCOMPARE(caption->text(), QCoreApplication::translate("MySideBar", "zuozhuan") + "  (Ctrl+Left)");
+        // Leaving hides it; Qt's own tip bubble never shows on top of it.
+        QEvent leave(QEvent::HoverLeave);
+        QCoreApplication::sendEvent(left, &leave);
+        QVERIFY(!caption->isVisible());
+        QToolButton *freeze = bar.button(MySideBar::Freeze);
+        freeze->click(); // which gives it a tool tip
+        QVERIFY(!freeze->toolTip().isEmpty());
+        QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), freeze->mapToGlobal(QPoint(5, 5)));
+        QCoreApplication::sendEvent(freeze, &help);
+        QVERIFY(!QToolTip::isVisible());
         // The resolution button hides the caption before its menu opens.
         QCoreApplication::sendEvent(bar.button(MySideBar::Resolution), &enter);
         QVERIFY(caption->isVisible());
