@@ -19,13 +19,9 @@
 #include "imaging/transforms/view_transforms.h"
 #include "tools/tool_bar/my_tool_bar.h"
 
-#include "command/sim_camera_state.h"
-#include "command/sim_command_side.h"
-#include "scene/sim_scene_frame_source.h"
-#include "stream/sim_stream_server.h"
-#include "stream/sim_stream_settings.h"
 
 #include "recorded_video.h"
+#include "simulated_camera.h"
 #include "test_runner.h"
 
 #include <QDir>
@@ -43,30 +39,19 @@
 
 namespace {
 
-struct Camera {
+// Two picture sizes, so a recording can see the camera change its size.
+struct Camera : SimulatedCamera {
     explicit Camera(const std::string &address, bool paused = false)
-        : scene(state), stream(address, scene), commands(state)
+        : SimulatedCamera(address, options(paused))
     {
-        state.setResolutions({{640, 480, 30}, {320, 240, 30}});
-        state.selectResolution(640, 480);
-        camsim::CommandSideOptions options;
-        options.bindAddress = address;
-        ok = commands.start(options);
-        stream.setPaused(paused);
-        camsim::StreamSettings settings;
-        settings.fps = 30;
-        ok = ok && stream.start(settings);
     }
-    ~Camera()
+    static Options options(bool paused)
     {
-        stream.stop();
-        commands.stop();
+        Options options;
+        options.sizes = {{640, 480, 30}, {320, 240, 30}};
+        options.paused = paused;
+        return options;
     }
-    camsim::SimCameraState state;
-    camsim::SceneFrameSource scene;
-    camsim::StreamServer stream;
-    camsim::SimCommandSide commands;
-    bool ok = false;
 };
 
 // The window, connected to the camera as the connection dialog does it,

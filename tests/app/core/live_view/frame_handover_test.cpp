@@ -13,6 +13,7 @@
 #include "core/live_view/raw_frame_queue.h"
 #include "jpeg_test_frames.h"
 #include "test_runner.h"
+#include "wait_without_events.h"
 
 #include <QSignalSpy>
 #include <QThread>
@@ -36,20 +37,6 @@ LiveFrame frameNumbered(quint64 n)
     frame.bytes = QByteArray(100, char(n));
     frame.sequence = n;
     return frame;
-}
-
-// Waits without running the event loop (a stalled GUI thread).
-template <typename Condition>
-bool waitWithoutEvents(Condition condition, int timeoutMs = 10000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition()) {
-        if (clock.elapsed() > timeoutMs)
-            return false;
-        QThread::msleep(2);
-    }
-    return true;
 }
 
 } // namespace

@@ -14,12 +14,8 @@
 #include "core/live_view/live_view_session.h"
 #include "core/live_view/my_work.h"
 #include "core/startup/process_values.h"
+#include "simulated_camera.h"
 
-#include "command/sim_camera_state.h"
-#include "command/sim_command_side.h"
-#include "scene/sim_scene_frame_source.h"
-#include "stream/sim_stream_server.h"
-#include "stream/sim_stream_settings.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -32,34 +28,14 @@
 
 namespace {
 
-// One simulated camera: command side and stream on one address, at a small
-// picture size it refuses to leave (so the start's 3840x2880 request is
-// answered but changes nothing).
-struct Camera {
-    Camera(const std::string &address, camsim::StreamTransport transport = camsim::StreamTransport::Udp66)
-        : scene(state), stream(address, scene), commands(state)
-    {
-        state.setResolutions({{640, 480, 30}});
-        state.selectResolution(640, 480);
-        camsim::CommandSideOptions options;
-        options.bindAddress = address;
-        ok = commands.start(options);
-        camsim::StreamSettings settings;
-        settings.fps = 30;
-        settings.transport = transport;
-        ok = ok && stream.start(settings);
-    }
-    ~Camera()
-    {
-        stream.stop();
-        commands.stop();
-    }
-    camsim::SimCameraState state;
-    camsim::SceneFrameSource scene;
-    camsim::StreamServer stream;
-    camsim::SimCommandSide commands;
-    bool ok = false;
-};
+using Camera = SimulatedCamera;
+
+SimulatedCamera::Options tcpCamera()
+{
+    SimulatedCamera::Options options;
+    options.transport = camsim::StreamTransport::Tcp;
+    return options;
+}
 
 double greySpread(const QImage &image, const QRect &area)
 {
@@ -252,7 +228,7 @@ private slots:
 
     void aCameraKilledAndStartedAgainComesBackOverTcp()
     {
-        auto camera = std::make_unique<Camera>("127.51.4.1", camsim::StreamTransport::Tcp);
+        auto camera = std::make_unique<Camera>("127.51.4.1", tcpCamera());
         QVERIFY(camera->ok);
         Corvane window;
         window.show();
@@ -269,7 +245,7 @@ private slots:
         QVERIFY(live.cameraSilent());
         QTRY_VERIFY(showsNotice(window));
 
-        camera = std::make_unique<Camera>("127.51.4.1", camsim::StreamTransport::Tcp);
+        camera = std::make_unique<Camera>("127.51.4.1", tcpCamera());
         QVERIFY(camera->ok);
         const quint64 before = live.worker()->framesTaken();
         QTRY_VERIFY_WITH_TIMEOUT(live.worker()->framesTaken() > before + 3, 20000);

@@ -11,6 +11,7 @@
 #include "fake_preview_camera.h"
 #include "jpeg_test_frames.h"
 #include "test_runner.h"
+#include "wait_without_events.h"
 
 #include <QSignalSpy>
 #include <QThread>
@@ -21,20 +22,6 @@
 using namespace testframes;
 
 namespace {
-
-// Waits without running the event loop: the GUI thread is stalled.
-template <typename Condition>
-bool waitWithoutEvents(Condition condition, int timeoutMs = 15000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition()) {
-        if (clock.elapsed() > timeoutMs)
-            return false;
-        QThread::msleep(2);
-    }
-    return true;
-}
 
 bool decodersIdle(const LiveViewSession &session)
 {
