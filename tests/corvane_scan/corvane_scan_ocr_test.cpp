@@ -19,15 +19,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::vector<std::string> lines(const std::string &text)
-{
-    std::vector<std::string> out;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        out.push_back(line);
-    return out;
-}
-
 // The value of a string field of a JSON line, unescaped (the escapes the
 // tool writes: \" \\ \n \t \uXXXX below U+0080).
 bool stringField(const std::string &line, const std::string &key, std::string *value)
