@@ -19,8 +19,12 @@
 #include <cstring>
 #include <filesystem>
 #include <memory>
+#include <fstream>
+#include <string>
 #include <sys/resource.h>
+#include <sys/syscall.h>
 #include <thread>
+#include <unistd.h>
 
 // When a connection breaks inside a request, libX11 (1.8) unlocks the
 // connection's mutex a second time on its way out of the I/O error path;
@@ -210,6 +214,41 @@ TEST(GrabixRecord, LostXServerEndsCaptureButTheFileIsFinished)
     const RecordingInfo info = probeRecording(path);
     EXPECT_EQ(info.videoCodec, "mjpeg");
     EXPECT_GE(info.frames, 1);
+}
+
+// The id of this process's thread of that name; 0 when none has it.
+pid_t threadNamed(const std::string &name)
+{
+    for (const auto &task : std::filesystem::directory_iterator("/proc/self/task")) {
+        std::ifstream comm(task.path() / "comm");
+        std::string line;
+        if (std::getline(comm, line) && line == name)
+            return pid_t(std::stol(task.path().filename().string()));
+    }
+    return 0;
+}
+
+// A lost X server can show first as a write to its closed socket, which
+// raises SIGPIPE on the writing thread: that must end the recording, not
+// the program. The signal is sent to the capture thread directly, as the
+// write would.
+TEST(GrabixRecord, SigpipeOnTheCaptureThreadDoesNotEndTheProgram)
+{
+    auto server = std::make_unique<PrivateXServer>(640, 480);
+    REQUIRE_X(*server);
+    ScratchFolder dir;
+    Handle h = startRecording(grabixParams(dir.file("pipe.avi"), 0, 0, 160, 120));
+    ASSERT_EQ(grabix_LastError(h.get()), GRABIX_OK);
+    pid_t capture = 0;
+    for (int i = 0; i < 100 && capture == 0; ++i) {
+        capture = threadNamed("grabix-capture");
+        std::this_thread::sleep_for(10ms);
+    }
+    ASSERT_NE(capture, 0);
+    ASSERT_EQ(syscall(SYS_tgkill, getpid(), capture, SIGPIPE), 0);
+    std::this_thread::sleep_for(200ms);
+    grabix_Stop(h.get());
+    EXPECT_EQ(grabix_LastError(h.get()), GRABIX_OK);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "capture/capture_thread.h"
 
 #include <chrono>
+#include <csignal>
 #include <pthread.h>
 
 namespace grabix {
@@ -46,6 +47,14 @@ void CaptureThread::stop()
 void CaptureThread::run()
 {
     pthread_setname_np(pthread_self(), "grabix-capture");
+    // A lost X server can show first as a write to its closed socket. The
+    // SIGPIPE of that write would end the whole host program; blocked on
+    // this thread (the only one talking to the server while recording), the
+    // write fails instead and ends the recording with its reason.
+    sigset_t pipe;
+    sigemptyset(&pipe);
+    sigaddset(&pipe, SIGPIPE);
+    pthread_sigmask(SIG_BLOCK, &pipe, nullptr);
     capture();
     closeScreen();
 }
