@@ -2,28 +2,25 @@
 
 #include "tools/page_capture/page_cut.h"
 
-#include "imaging/detection/document_deskew.h"
+#include "imaging/deskew/deskewed_picture.h"
+#include "imaging/deskew/found_sheet.h"
 #include "imaging/detection/document_detector.h"
 #include "imaging/transforms/gray_from_image.h"
 
 PageCut cutPage(const QImage &picture)
 {
     PageCut cut;
+    cut.picture = picture;
     if (picture.isNull())
         return cut;
-    cut.picture = picture;
-    DocumentOutline outline;
-    if (DocumentDetector().detectDocument(grayFromImage(picture), &outline) != kDetectFound)
+    FoundSheet sheet;
+    if (DocumentDetector().detectDocument(grayFromImage(picture), &sheet.outline) != kDetectFound)
         return cut;
-    const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
-    const cv::Mat frame(rgb.height(), rgb.width(), CV_8UC4, const_cast<uchar *>(rgb.constBits()),
-                        static_cast<size_t>(rgb.bytesPerLine()));
-    const cv::Mat sheet = straightenedCutOut(frame, outline);
-    if (sheet.empty())
+    sheet.frameSize = picture.size();
+    const QImage sheetPicture = deskewedPicture(picture, sheet);
+    if (sheetPicture.isNull())
         return cut;
-    cut.picture = QImage(sheet.data, sheet.cols, sheet.rows, static_cast<int>(sheet.step),
-                         QImage::Format_RGB32)
-                      .copy();
+    cut.picture = sheetPicture;
     cut.sheetFound = true;
     return cut;
 }

@@ -4,7 +4,7 @@
 #define CORVANE_PAGE_CUT_H
 
 // The photo of a page taken hands-free: the sheet found in the picture,
-// turned upright and cut out as a deskewed photo is (straightenedCutOut);
+// turned upright and cut out as a deskewed photo is (deskewedPicture);
 // the whole picture when no sheet is found (a book filling the view).
 //
 // Thread rules: none (a pure function, any thread).
