@@ -166,18 +166,6 @@ TEST(PageWatchSensitivity, AChangeTakesEffectWithoutLosingTheCount)
         << "after a restart the page lying there is taken again";
 }
 
-TEST(PageWatchStillness, APageWhosePhotoWasLostIsTakenAgainAfterItMoved)
-{
-    PageTurnWatcher w;
-    long long clock = 0;
-    EXPECT_EQ(hold(w, paper(1), clock, 1500), std::vector<Verdict>{Verdict::TakePage});
-    w.forgetLastPage();
-    EXPECT_EQ(w.pagesTaken(), 0);
-    EXPECT_TRUE(hold(w, paper(1), clock, 3000).empty()) << "not while nothing moves";
-    hold(w, cv::Mat(paper(1).size(), CV_8UC1, cv::Scalar(160)), clock, 100);
-    EXPECT_EQ(hold(w, paper(1), clock, 1500), std::vector<Verdict>{Verdict::TakePage});
-}
-
 TEST(PageWatchStillness, SlowDriftIsMovementAndLightIsNotANewPage)
 {
     PageTurnWatcher w;

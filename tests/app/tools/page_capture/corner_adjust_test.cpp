@@ -66,7 +66,7 @@ class CornerAdjustTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void handlesFollowTheMouseAndStayInThePicture()
+    void handlesFollowTheMouseAndOnlyThem()
     {
         Stage stage;
         QVERIFY(stage.tool->open(deskWithCard()));
@@ -77,11 +77,6 @@ private slots:
         drag(view, view->toWidget(start[kTopLeft]), view->toWidget({100, 80}));
         const cv::Point2f moved = view->adjustment().corners()[kTopLeft];
         QVERIFY(std::abs(moved.x - 100) < 1 && std::abs(moved.y - 80) < 1);
-        // Bottom-right far outside the picture and the window: clamped.
-        drag(view, view->toWidget(start[kBottomRight]), QPointF(5000, 5000));
-        const cv::Point2f clamped = view->adjustment().corners()[kBottomRight];
-        QCOMPARE(clamped.x, 399.0f);
-        QCOMPARE(clamped.y, 299.0f);
         // A press away from every handle moves nothing.
         const CornerQuad before = view->adjustment().corners();
         drag(view, view->toWidget({200, 150}), view->toWidget({10, 10}));

@@ -95,17 +95,6 @@ private slots:
         QCOMPARE(stage.saved.size(), 3);
     }
 
-    void withoutALivePictureItSaysSo()
-    {
-        Stage stage("page 1 2\n");
-        QVERIFY(!stage.session->start(false));
-        QVERIFY(!stage.session->active());
-        QCOMPARE(stage.failures.size(), 1);
-        QVERIFY(stage.failures[0].contains("live picture"));
-        stage.play(2);
-        QVERIFY(stage.saved.isEmpty());
-    }
-
     void finishingWithoutPagesOpensNothing()
     {
         Stage stage("empty 1\n");

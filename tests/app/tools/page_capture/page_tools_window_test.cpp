@@ -82,6 +82,8 @@ private slots:
         QVERIFY(!window.toolBar()->pagesOn());
         QVERIFY(window.pdfComposer());
         QCOMPARE(window.pdfComposer()->imagePaths(), taken);
+        window.tool_pdf(); // the composer's own button starts empty
+        QVERIFY(window.pdfComposer()->imagePaths().isEmpty());
         processValues().savePath = "0";
     }
 };
