@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The hand-over pieces of the live view, without a camera: the newest-frame
-// mailbox, the bounded byte queue, the silence watch on a clock of the
-// test's own, the decoder pool's ordering, and the worker's loop fed by a
-// frame source under the test's control.
+// mailbox, the bounded byte queue, the decoder pool's ordering, and the
+// worker's loop fed by a frame source under the test's control (the silence
+// watch and the stop are checked through the session).
 
-#include "core/live_view/camera_silence_watch.h"
 #include "core/live_view/frame_decoder_pool.h"
 #include "core/live_view/latest_frame_mailbox.h"
 #include "core/live_view/my_work.h"
@@ -192,34 +191,6 @@ private slots:
         QVERIFY(weak.expired()); // the last buffer came back and freed it all
     }
 
-    void silenceWatchCountsTwoSecondsWithoutFrames()
-    {
-        CameraSilenceWatch watch;
-        using Change = CameraSilenceWatch::Change;
-        watch.restart(10000, 0);
-        // Never answered: silent 2 s after the start.
-        QCOMPARE(watch.observe(11999, 0), Change::None);
-        QCOMPARE(watch.observe(12000, 0), Change::WentSilent);
-        QVERIFY(watch.silent());
-        QVERIFY(!watch.everAnswered());
-        QCOMPARE(watch.observe(20000, 0), Change::None); // said once
-        // Frames arrive: answering again at once.
-        QCOMPARE(watch.observe(20100, 3), Change::FirstAnswer);
-        QVERIFY(!watch.silent());
-        QVERIFY(watch.everAnswered());
-        // Frames keep coming: nothing to say however long it runs.
-        QCOMPARE(watch.observe(21000, 30), Change::None);
-        QCOMPARE(watch.observe(22900, 90), Change::None);
-        // They stop: silent 2 s after the last one was seen.
-        QCOMPARE(watch.observe(24899, 90), Change::None);
-        QCOMPARE(watch.observe(24900, 90), Change::WentSilent);
-        QCOMPARE(watch.observe(26000, 91), Change::AnswersAgain);
-        // A new start forgets the old state.
-        watch.restart(30000, 90);
-        QVERIFY(!watch.silent());
-        QCOMPARE(watch.observe(31000, 90), Change::None);
-    }
-
     void decoderPoolDeliversPicturesInFrameOrder()
     {
         // Frames of very different sizes, so a later frame often finishes
@@ -371,30 +342,6 @@ private slots:
         QCOMPARE(data.count(), 0);
         QCOMPARE(worker.framesTaken(), quint64(0));
         QVERIFY(!worker.decoders().running());
-    }
-
-    void stopWhileFramesFlowFetchesNothingMore()
-    {
-        const QByteArray jpeg = twoColourJpeg(320, 240);
-        std::atomic<int> served{0};
-        auto *worker = new MyWork([&](PreviewStream *, void *buffer, FrameInfo *) {
-            ++served;
-            std::memcpy(buffer, jpeg.constData(), size_t(jpeg.size()));
-            return jpeg.size();
-        });
-        QThread thread;
-        worker->moveToThread(&thread);
-        QObject::connect(&thread, &QThread::started, worker, &MyWork::pullFrames);
-        worker->setRunning(true);
-        thread.start();
-        QVERIFY(waitWithoutEvents([&]() { return served.load() >= 20; }));
-        worker->setRunning(false); // returns after the current pass
-        const int servedAtStop = served.load();
-        thread.quit();
-        QVERIFY(thread.wait(10000));
-        QCOMPARE(served.load(), servedAtStop);
-        QVERIFY(!worker->decoders().running());
-        delete worker;
     }
 };
 

@@ -204,6 +204,9 @@ private slots:
         QCOMPARE(silent.count(), 1);
         QCOMPARE(answered.count(), 0);
         QCOMPARE(changed.count(), 1);
+        now += 5000;
+        session.checkCamera();
+        QCOMPARE(silent.count(), 1); // said once
 
         // Frames come: answering again, and the picture follows.
         camera.serve(twoColourJpeg(64, 48));
